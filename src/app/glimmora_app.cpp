@@ -1,0 +1,50 @@
+#include "app/glimmora_app.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "app/executable_directory.h"
+#include "app/glimmora_dlg.h"
+#include "platform/handles.h"
+#include "platform/module_path.h"
+
+namespace {
+
+constexpr wchar_t kMutexName[] = L"__GLIMMORA_BRINDLECOVE__";
+constexpr wchar_t kAlreadyRunning[] = L"     Glimmoraは既に起動されています.     ";
+constexpr wchar_t kAlreadyRunningCaption[] = L"２重起動";
+
+std::wstring FirstArgument() {
+    int count = 0;
+    LocalMemory<LPWSTR> argv(::CommandLineToArgvW(::GetCommandLineW(), &count));
+    return argv && count > 0 ? std::wstring(argv.get()[0]) : std::wstring();
+}
+
+}  // namespace
+
+int CGlimmoraApp::InitInstance() {
+    // Never closed: the name exists exactly as long as this process.
+    HANDLE mutex = ::CreateMutexW(nullptr, TRUE, kMutexName);
+    if (!mutex) return 0;
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        ::MessageBoxW(nullptr, kAlreadyRunning, kAlreadyRunningCaption, MB_OK);
+        ::CloseHandle(mutex);
+        return 0;
+    }
+
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    // Restarted by the system after an update; there is nothing to recover, so no recovery callback.
+    ::RegisterApplicationRestart(nullptr, 0);
+
+    const std::wstring directory = ExecutableDirectory(FirstArgument(), ModulePath());
+    ::SetCurrentDirectoryW(directory.c_str());
+
+    CGlimmoraDlg mainWindow(directory);
+    mainWindow.DoModal();
+    return 0;
+}

@@ -1,0 +1,83 @@
+#include "app/glimmora_dlg.h"
+
+#include "app/about_dlg.h"
+#include "app/main_window_layout.h"
+#include "resource.h"
+
+CGlimmoraDlg::CGlimmoraDlg(const std::wstring& executableDirectory)
+    : Dialog(GLM_IDD_MAIN),
+      m_icon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(GLM_IDI_APP))),
+      m_panel(executableDirectory) {
+    SetApplicationMainDialog(this);
+}
+
+BOOL CGlimmoraDlg::OnInitDialog() {
+    Dialog::OnInitDialog();
+
+    if (HMENU menu = ::GetSystemMenu(m_hwnd, FALSE)) {
+        wchar_t text[256] = {};
+        if (::LoadStringW(::GetModuleHandleW(nullptr), GLM_IDS_ABOUTBOX, text, 256) > 0 && text[0]) {
+            ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            ::AppendMenuW(menu, MF_STRING, kAboutCommand, text);
+        }
+    }
+    ::SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
+    ::SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
+
+    // Without its panel the main window has nothing to offer: end the run rather than show an
+    // empty window.
+    if (!m_panel.Create(m_hwnd)) {
+        EndDialog(IDABORT);
+        return TRUE;
+    }
+    RECT client{}, panel{};
+    ::GetClientRect(m_hwnd, &client);
+    ::GetWindowRect(m_panel.Hwnd(), &panel);
+    const Size panelSize{panel.right - panel.left, panel.bottom - panel.top};
+    const Point at = CentredOffset({client.right - client.left, client.bottom - client.top}, panelSize);
+    ::MoveWindow(m_panel.Hwnd(), at.x, at.y, panelSize.cx, panelSize.cy, TRUE);
+    ::ShowWindow(m_panel.Hwnd(), SW_SHOW);
+    return TRUE;
+}
+
+bool CGlimmoraDlg::OnSysCommand(WPARAM command, LPARAM) {
+    if (!IsAboutCommand(static_cast<unsigned>(command))) return false;
+    RunAboutBox();
+    return true;
+}
+
+void CGlimmoraDlg::RunAboutBox() {
+    m_panel.DestroyOverlay();
+    {
+        CAboutDlg about;
+        about.DoModal();
+    }
+    if (m_panel.OnFlag()) m_panel.CreateOverlay();
+}
+
+bool CGlimmoraDlg::OnPaint() {
+    if (!::IsIconic(m_hwnd)) return false;
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(m_hwnd, &ps);
+    ::SendMessageW(m_hwnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client{};
+    ::GetClientRect(m_hwnd, &client);
+    const Point at = IconOrigin({client.right - client.left, client.bottom - client.top},
+                                {::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON)});
+    ::DrawIcon(dc, at.x, at.y, m_icon);
+    ::EndPaint(m_hwnd, &ps);
+    return true;
+}
+
+HCURSOR CGlimmoraDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_icon); }
+
+// Escape and Enter never end the main window; it closes only through its Close command.
+bool CGlimmoraDlg::PreTranslateMessage(MSG& msg) {
+    return msg.message == WM_KEYDOWN && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN);
+}
+
+// The panel goes first: it takes the overlay down and releases the toggle hot key.
+BOOL CGlimmoraDlg::DestroyWindow() {
+    m_panel.DestroyWindow();
+    return Dialog::DestroyWindow();
+}

@@ -1,0 +1,15 @@
+#include "overlay/placement.h"
+
+Point CentredOn(Point cursor, Size overlay) {
+    // Truncating division: an odd size puts the cursor on the middle pixel.
+    return {cursor.x - overlay.cx / 2, cursor.y - overlay.cy / 2};
+}
+
+bool InsideRect(Point p, Rect r) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
+
+ZOrder InsertAfter(bool firstSiblingVisible, bool secondSiblingVisible) {
+    // The second sibling wins when both are shown.
+    if (secondSiblingVisible) return ZOrder::SecondSibling;
+    if (firstSiblingVisible) return ZOrder::FirstSibling;
+    return ZOrder::Topmost;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Where the follow step puts the overlay. The hide test and the z-order choice are separate so that
+// the shell looks up the sibling windows only when the mark is to be shown.
+#include "platform/geometry.h"
+
+// Top-left corner that centres a window of this size on the cursor.
+Point CentredOn(Point cursor, Size overlay);
+
+// Left and top edges inside, right and bottom edges outside; an empty rectangle contains nothing.
+bool InsideRect(Point p, Rect r);
+
+enum class ZOrder {
+    Topmost,        // HWND_TOPMOST
+    FirstSibling,   // directly below the first sibling's window
+    SecondSibling,  // directly below the second sibling's window
+};
+
+ZOrder InsertAfter(bool firstSiblingVisible, bool secondSiblingVisible);

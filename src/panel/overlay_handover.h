@@ -1,0 +1,8 @@
+#pragma once
+// The overlay parameters the panel hands a new overlay, from its current settings.
+#include "overlay/overlay_params.h"
+#include "settings/settings.h"
+
+// Position control, sensitivity, the colour code and the hot-key fields are not handed over; the
+// panel's window handle is assigned by the shell.
+OverlayParams OverlayParamsFrom(const Settings& settings);

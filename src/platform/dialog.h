@@ -1,0 +1,59 @@
+#pragma once
+// A window built from a dialog template, modeless (Create) or modal (DoModal, with our own loop).
+#include <windows.h>
+
+#include "platform/data_exchange.h"
+#include "platform/window.h"
+
+class Dialog : public Window {
+public:
+    explicit Dialog(UINT templateId, HWND parent = nullptr);
+    ~Dialog() override;
+
+    // Modeless: the window exists when this returns true; OnInitDialog has run inside it.
+    bool Create(HWND parent);
+
+    // Modal: disables the owner's root window and runs our message loop until EndDialog.
+    // A dialog with no parent is owned by the application's main window.
+    INT_PTR DoModal();
+    void EndDialog(INT_PTR result);
+    bool IsModal() const { return m_modal; }
+
+    virtual BOOL DestroyWindow();
+    bool UpdateData(bool saveAndValidate);
+
+protected:
+    // Handles `message`; returns true when handled, with the answer in `result`.
+    // Overrides call this base for everything they do not take themselves.
+    virtual bool WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    virtual BOOL OnInitDialog();  // the first exchange towards the controls
+    virtual void DoDataExchange(DataExchange&) {}
+    virtual bool OnCommand(WORD id, WORD code, HWND control);
+    virtual bool OnNotify(const NMHDR&, LRESULT&) { return false; }
+    virtual void OnOK();      // modal only: exchange from the controls, then end with IDOK
+    virtual void OnCancel();  // modal only: end with IDCANCEL
+    virtual void OnTimer(UINT_PTR) {}
+    virtual bool OnPaint() { return false; }
+    virtual bool OnSysCommand(WPARAM, LPARAM) { return false; }
+    virtual HCURSOR OnQueryDragIcon() { return nullptr; }
+    // kind is a CTLCOLOR_ value; nullptr leaves the colour to the default handling.
+    virtual HBRUSH OnCtlColor(HDC, HWND, UINT) { return nullptr; }
+    // Runs after the window is gone; the object may delete itself here.
+    virtual void PostNcDestroy() {}
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM) noexcept;
+    void CentreOnOwner();
+    void RunModalLoop();
+
+    UINT m_templateId;
+    HWND m_parent;
+    bool m_modal = false;
+    bool m_ending = false;
+    INT_PTR m_result = -1;
+};
+
+// The application's main window, owner of every modal dialog that names no parent.
+void SetApplicationMainDialog(Dialog* dialog);
+HWND ApplicationMainWindow();

@@ -1,0 +1,39 @@
+#include "platform/version_info.h"
+
+#include <windows.h>
+
+#include <cwchar>
+#include <vector>
+
+std::optional<std::wstring> ReadProductVersion(const std::wstring& filePath) {
+    const DWORD size = ::GetFileVersionInfoSizeW(filePath.c_str(), nullptr);
+    if (size == 0) return std::nullopt;
+    std::vector<unsigned char> block(size + 1);
+    if (!::GetFileVersionInfoW(filePath.c_str(), 0, size, block.data())) return std::nullopt;
+    DWORD* translation = nullptr;
+    UINT length = 0;
+    if (!::VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+                          &length) ||
+        length < sizeof(DWORD))
+        return std::nullopt;
+    wchar_t subBlock[64];
+    std::swprintf(subBlock, 64, L"\\StringFileInfo\\%04x%04x\\ProductVersion", LOWORD(*translation),
+                  HIWORD(*translation));
+    wchar_t* value = nullptr;
+    UINT chars = 0;
+    if (!::VerQueryValueW(block.data(), subBlock, reinterpret_cast<void**>(&value), &chars) || !value) return L"";
+    return std::wstring(value, wcsnlen(value, chars));
+}
+
+bool IsWindowsVersionOrGreater(unsigned major, unsigned minor) {
+    OSVERSIONINFOEXW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    info.dwMajorVersion = major;
+    info.dwMinorVersion = minor;
+    info.wServicePackMajor = 0;
+    ULONGLONG mask = 0;
+    mask = ::VerSetConditionMask(mask, VER_MAJORVERSION, VER_GREATER_EQUAL);
+    mask = ::VerSetConditionMask(mask, VER_MINORVERSION, VER_GREATER_EQUAL);
+    mask = ::VerSetConditionMask(mask, VER_SERVICEPACKMAJOR, VER_GREATER_EQUAL);
+    return ::VerifyVersionInfoW(&info, VER_MAJORVERSION | VER_MINORVERSION | VER_SERVICEPACKMAJOR, mask) != FALSE;
+}

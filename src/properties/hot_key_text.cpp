@@ -1,0 +1,23 @@
+#include "properties/hot_key_text.h"
+
+#include "platform/virtual_keys.h"
+#include "properties/hot_key_modifiers.h"
+
+namespace {
+constexpr wchar_t kSeparator[] = L" + ";
+constexpr wchar_t kWinName[] = L"Win";  // the layout has no name for the Win keys
+}  // namespace
+
+std::wstring ComposeHotKeyText(std::uint16_t key, std::uint16_t modifiers, const KeyNameLookup& lookup) {
+    if (key == 0 && modifiers == 0) return {};
+    std::wstring text;
+    if (modifiers & kHotKeyFControl) text += lookup(vk::kControl, false) + kSeparator;
+    if (modifiers & kHotKeyFShift) text += lookup(vk::kShift, false) + kSeparator;
+    if (modifiers & kHotKeyFAlt) text += lookup(vk::kMenu, false) + kSeparator;
+    if (modifiers & kHotKeyFWin) {
+        text += kWinName;
+        text += kSeparator;
+    }
+    text += lookup(key, (modifiers & kHotKeyFExt) != 0);
+    return text;
+}

@@ -1,0 +1,7 @@
+#include "properties/save_failed_text.h"
+
+std::wstring SaveFailedText(std::wstring_view profilePath) {
+    std::wstring text = kSaveFailedText;
+    text += profilePath;
+    return text;
+}

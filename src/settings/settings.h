@@ -1,0 +1,36 @@
+#pragma once
+// The user's settings for the mark, with their defaults and the colour table.
+#include <cstdint>
+
+#include "platform/geometry.h"
+
+struct ColourPair {
+    Colour overlay;
+    Colour click;
+};
+
+// Colour code 0..5 selects a pair; every other code acts as 0.
+ColourPair ColourForCode(int colourCode);
+
+struct Settings {
+    Colour overlayColour = 0x0000FFFF;
+    Colour clickColour = 0x000000FF;
+    int colourCode = 0;
+    int transparency = 50;
+    int shape = 0;
+    int sizeIndex = 3;
+    int positionControl = 0;
+    int sensitivity = 0;
+    int followInterval = 10;
+    int blinkEnabled = 0;
+    int blinkTrigger = 0;
+    int blinkPeriod = 5;
+    int clickMonitor = 0;
+    int rippleEnabled = 0;
+    int hotKeyEnabled = 0;
+    int hotKeyCode = 90;  // Z
+    int hotKeyModifiers = 1;  // MOD_ALT
+};
+
+// Both colours always follow the colour code together.
+void ApplyColourCode(Settings& s);

@@ -1,0 +1,271 @@
+#include "harness.h"
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace e2e {
+
+namespace {
+const char* g_scenario = "";
+int g_failures = 0;
+std::wstring g_exeSource;
+}  // namespace
+
+std::vector<Scenario>& Scenarios() {
+    static std::vector<Scenario> all;
+    return all;
+}
+
+void Fail(const char* file, int line, const std::string& what) {
+    ++g_failures;
+    const char* base = std::strrchr(file, '/');
+    std::printf("  FAIL %s (%s:%d): %s\n", g_scenario, base ? base + 1 : file, line, what.c_str());
+    std::fflush(stdout);
+}
+
+std::string Show(long long v) { return std::to_string(v); }
+std::string Narrow(const std::wstring& s) {
+    if (s.empty()) return {};
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
+std::string Show(const std::wstring& s) { return "\"" + Narrow(s) + "\""; }
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (condition()) return true;
+        if (::GetTickCount64() > end) return condition();
+        ::Sleep(10);  // a poll interval, not a wait for something to happen
+    }
+}
+
+std::wstring GlimmoraExeSource() { return g_exeSource; }
+
+std::wstring MakeScratchFolder(const std::wstring& tag) {
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
+    static int counter = 0;
+    const std::wstring folder = std::wstring(temp) + L"glimmora e2e " + std::to_wstring(::GetCurrentProcessId()) +
+                                L"-" + std::to_wstring(++counter) + L" " + tag;
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    ::CopyFileW(g_exeSource.c_str(), (folder + L"\\Glimmora.exe").c_str(), FALSE);
+    return folder;
+}
+
+bool FileExists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::wstring ReadFileText(const std::wstring& path) {
+    HANDLE f = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                             nullptr);
+    if (f == INVALID_HANDLE_VALUE) return {};
+    std::string bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(f, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
+    ::CloseHandle(f);
+    std::wstring out;
+    for (unsigned char c : bytes) out.push_back(static_cast<wchar_t>(c));
+    return out;
+}
+
+void WriteFileText(const std::wstring& path, const std::string& text) {
+    HANDLE f = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    ::WriteFile(f, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    ::CloseHandle(f);
+}
+
+// ---- Glimmora ----
+
+Glimmora::Glimmora(const std::wstring& folder, const std::wstring& commandLine, const std::wstring& workingDirectory)
+    : m_folder(folder) {
+    const std::wstring exe = folder + L"\\Glimmora.exe";
+    std::wstring cmd = commandLine.empty() ? L"\"" + exe + L"\"" : commandLine;
+    static int counter = 0;
+    m_outputPath = folder + L"\\..\\glimmora-stdout-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                   std::to_wstring(++counter) + L".txt";
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    HANDLE out = ::CreateFileW(m_outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                               CREATE_ALWAYS, 0, nullptr);
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = out;
+    si.hStdError = out;
+    si.hStdInput = nullptr;
+    PROCESS_INFORMATION pi{};
+    const std::wstring cwd = workingDirectory.empty() ? folder : workingDirectory;
+    if (::CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, TRUE, 0, nullptr, cwd.c_str(), &si, &pi)) {
+        m_process = pi.hProcess;
+        m_pid = pi.dwProcessId;
+        ::CloseHandle(pi.hThread);
+        ::WaitForInputIdle(m_process, 10000);
+    }
+    if (out != INVALID_HANDLE_VALUE) ::CloseHandle(out);
+}
+
+Glimmora::~Glimmora() {
+    if (m_process) {
+        if (::WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT) {
+            ::TerminateProcess(m_process, 99);
+            ::WaitForSingleObject(m_process, 10000);
+        }
+        ::CloseHandle(m_process);
+    }
+}
+
+bool Glimmora::WaitExit(DWORD timeoutMs) {
+    return m_process && ::WaitForSingleObject(m_process, timeoutMs) == WAIT_OBJECT_0;
+}
+
+DWORD Glimmora::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (m_process) ::GetExitCodeProcess(m_process, &code);
+    return code;
+}
+
+std::string Glimmora::Output() const { return Narrow(ReadFileText(m_outputPath)); }
+
+HWND Glimmora::WaitTopLevel(const std::wstring& caption, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND h : TopLevelWindowsOf(m_pid, true))
+                if (WindowText(h) == caption) {
+                    found = h;
+                    return true;
+                }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+HWND Glimmora::MainWindow(DWORD timeoutMs) {
+    if (!m_main || !::IsWindow(m_main)) m_main = WaitTopLevel(L"Glimmora", timeoutMs);
+    return m_main;
+}
+
+HWND Glimmora::Panel() {
+    HWND main = MainWindow();
+    return main ? ::FindWindowExW(main, nullptr, L"#32770", nullptr) : nullptr;
+}
+
+HWND Glimmora::Overlay() {
+    for (HWND h : TopLevelWindowsOf(m_pid, false))
+        if (WindowText(h) == L"_BRINDLECOVE_GLIMMORA") return h;
+    return nullptr;
+}
+
+bool Glimmora::Close(DWORD timeoutMs) {
+    if (HWND main = MainWindow(1000)) ::PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return WaitExit(timeoutMs);
+}
+
+// ---- windows ----
+
+std::vector<HWND> TopLevelWindowsOf(DWORD pid, bool visibleOnly) {
+    struct Query {
+        DWORD pid;
+        bool visibleOnly;
+        std::vector<HWND> found;
+    } q{pid, visibleOnly, {}};
+    ::EnumWindows(
+        [](HWND h, LPARAM p) -> BOOL {
+            auto* query = reinterpret_cast<Query*>(p);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(h, &owner);
+            if (owner == query->pid && (!query->visibleOnly || ::IsWindowVisible(h))) query->found.push_back(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&q));
+    return q.found;
+}
+
+std::wstring WindowText(HWND hwnd) {
+    wchar_t text[512] = {};
+    // Cross-process: WM_GETTEXT through SendMessageTimeout never hangs the driver.
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &ignored);
+    return text;
+}
+
+std::wstring ClassName(HWND hwnd) {
+    wchar_t name[256] = {};
+    ::GetClassNameW(hwnd, name, 256);
+    return name;
+}
+
+RECT WindowRect(HWND hwnd) {
+    RECT r{};
+    ::GetWindowRect(hwnd, &r);
+    return r;
+}
+
+RECT ClientRect(HWND hwnd) {
+    RECT r{};
+    ::GetClientRect(hwnd, &r);
+    return r;
+}
+
+std::wstring MessageBoxText(HWND box) {
+    HWND text = ::GetDlgItem(box, 0xFFFF);
+    return text ? WindowText(text) : std::wstring();
+}
+
+void PressButton(HWND dialog, int id) {
+    if (HWND button = ::GetDlgItem(dialog, id)) ::PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+HWND FocusOf(HWND anyWindowOfThread) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(anyWindowOfThread, nullptr), &info);
+    return info.hwndFocus;
+}
+
+void PostKey(HWND target, WPARAM vk) {
+    const UINT scan = ::MapVirtualKeyW(static_cast<UINT>(vk), MAPVK_VK_TO_VSC);
+    ::PostMessageW(target, WM_KEYDOWN, vk, 1 | (scan << 16));
+    ::PostMessageW(target, WM_KEYUP, vk, 1 | (scan << 16) | 0xC0000000);
+}
+
+}  // namespace e2e
+
+int wmain(int argc, wchar_t** argv) {
+    using namespace e2e;
+    if (argc < 2) {
+        std::printf("usage: e2e_driver <path of Glimmora.exe> [scenario]\n");
+        return 2;
+    }
+    std::wstring exe = argv[1];
+    if (!exe.empty() && exe[0] == L'/') {  // a Unix path handed over by ctest under Wine
+        for (auto& c : exe)
+            if (c == L'/') c = L'\\';
+        exe = L"Z:" + exe;
+    }
+    g_exeSource = exe;
+    const std::string only = argc > 2 ? Narrow(argv[2]) : std::string();
+    int passed = 0, failed = 0;
+    for (const Scenario& s : Scenarios()) {
+        if (!only.empty() && only != s.name) continue;
+        g_scenario = s.name;
+        const int before = g_failures;
+        const ULONGLONG start = ::GetTickCount64();
+        s.run();
+        const bool ok = g_failures == before;
+        (ok ? passed : failed)++;
+        std::printf("%s %s (%llu ms)\n", ok ? "ok  " : "FAIL", s.name, ::GetTickCount64() - start);
+        std::fflush(stdout);
+    }
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 && passed > 0 ? 0 : 1;
+}

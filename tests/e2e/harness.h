@@ -1,0 +1,94 @@
+#pragma once
+// A small harness for driving the real Glimmora.exe as a user would.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// ---- scenarios and checks ----
+struct Scenario {
+    const char* name;
+    void (*run)();
+};
+std::vector<Scenario>& Scenarios();
+struct Register {
+    Register(const char* name, void (*run)()) { Scenarios().push_back({name, run}); }
+};
+#define E2E_SCENARIO(name)                                 \
+    static void name();                                    \
+    static const ::e2e::Register name##_registration{#name, name}; \
+    static void name()
+
+// Records a failed check of the running scenario; the scenario goes on.
+void Fail(const char* file, int line, const std::string& what);
+#define CHECK(cond) \
+    ((cond) ? true : (::e2e::Fail(__FILE__, __LINE__, #cond), false))
+#define CHECK_EQ(a, b) \
+    (((a) == (b)) ? true : (::e2e::Fail(__FILE__, __LINE__, #a " == " #b " (" + ::e2e::Show(a) + " vs " + ::e2e::Show(b) + ")"), false))
+std::string Show(long long v);
+std::string Show(const std::wstring& s);
+std::string Narrow(const std::wstring& s);
+
+// Polls `condition` until it holds or `timeoutMs` passes; never a fixed sleep.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+
+// ---- files ----
+std::wstring GlimmoraExeSource();  // the built exe, from the command line
+// A fresh scratch folder whose path holds a blank, with a copy of Glimmora.exe in it.
+std::wstring MakeScratchFolder(const std::wstring& tag);
+std::wstring ReadFileText(const std::wstring& path);  // ASCII/UTF-8 as wide; empty when missing
+bool FileExists(const std::wstring& path);
+void WriteFileText(const std::wstring& path, const std::string& text);
+
+// ---- a running Glimmora ----
+class Glimmora {
+public:
+    // Starts folder\Glimmora.exe with `commandLine` (default: its quoted absolute path).
+    explicit Glimmora(const std::wstring& folder, const std::wstring& commandLine = L"",
+                      const std::wstring& workingDirectory = L"");
+    ~Glimmora();  // ends the process if it still runs
+    Glimmora(const Glimmora&) = delete;
+    Glimmora& operator=(const Glimmora&) = delete;
+
+    bool Started() const { return m_process != nullptr; }
+    DWORD Pid() const { return m_pid; }
+    HANDLE Process() const { return m_process; }
+    bool WaitExit(DWORD timeoutMs = 10000);
+    DWORD ExitCode() const;
+    std::string Output() const;  // what it wrote to standard output
+
+    HWND MainWindow(DWORD timeoutMs = 10000);  // the visible main window, waited for
+    HWND Panel();
+    HWND Overlay();  // the mark's window, shown or not; null when there is none
+    // A visible top-level window of this process with the given caption, waited for.
+    HWND WaitTopLevel(const std::wstring& caption, DWORD timeoutMs = 5000);
+    bool Close(DWORD timeoutMs = 10000);  // the Close system command, then wait for the exit
+
+    const std::wstring& Folder() const { return m_folder; }
+
+private:
+    std::wstring m_folder;
+    std::wstring m_outputPath;
+    HANDLE m_process = nullptr;
+    DWORD m_pid = 0;
+    HWND m_main = nullptr;
+};
+
+// ---- windows ----
+std::vector<HWND> TopLevelWindowsOf(DWORD pid, bool visibleOnly);
+std::wstring WindowText(HWND hwnd);
+std::wstring ClassName(HWND hwnd);
+RECT WindowRect(HWND hwnd);
+RECT ClientRect(HWND hwnd);
+// The text of a message box's message (its static with id 0xFFFF).
+std::wstring MessageBoxText(HWND box);
+// Presses a button of another process's dialog without waiting (it may open a modal box).
+void PressButton(HWND dialog, int id);
+// Posts a key press to the window that has the keyboard focus in `thread`'s window.
+void PostKey(HWND target, WPARAM vk);
+HWND FocusOf(HWND anyWindowOfThread);
+
+}  // namespace e2e
