@@ -1,26 +1,55 @@
 #include "panel/control_dlg.h"
 
+#include "overlay/pointer_win.h"
+#include "panel/overlay_handover.h"
+#include "panel/switch_step.h"
+#include "platform/app_message.h"
 #include "platform/profile_file.h"
+#include "properties/propaty_dlg.h"
+#include "properties/save_failed_text.h"
 #include "resource.h"
 #include "settings/settings_file.h"
 
 namespace {
+
 constexpr COLORREF kPanelBackground = RGB(200, 200, 200);
-}
+constexpr int kToggleHotKeyId = 114;
+constexpr wchar_t kRegisterFailedAtStart[] = L"ホットキーの登録が失敗しました.他のキーに変更してください.";
+constexpr wchar_t kRegisterFailedAfterChange[] = L"ホットキーの登録が重複しています.他のキーに変更してください ";
+
+}  // namespace
 
 ControlDlg::ControlDlg(const std::wstring& executableDirectory)
-    : Dialog(GLM_IDD_PANEL),
-      m_profilePath(ProfilePath(executableDirectory)),
+    : Dialog(GLM_IDD_PANEL), m_profilePath(ProfilePath(executableDirectory)),
       m_background(::CreateSolidBrush(kPanelBackground)) {
     ApplyColourCode(m_settings);
 }
 
 BOOL ControlDlg::OnInitDialog() {
     Dialog::OnInitDialog();
+    m_onOffButton.Subclass(::GetDlgItem(m_hwnd, GLM_IDC_ONOFF));
+    m_propertiesButton.Subclass(::GetDlgItem(m_hwnd, GLM_IDC_PROPERTIES));
+
     LoadSettings(m_settings, ProfileFile(m_profilePath));
     ApplyColourCode(m_settings);
     UpdateData(false);
+    if (m_settings.hotKeyEnabled) RegisterToggleHotKey(kRegisterFailedAtStart);
+
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+        m_menuFont.reset(::CreateFontIndirectW(&metrics.lfMenuFont));
+    for (const PanelButton* button : {&m_onOffButton, &m_propertiesButton})
+        if (m_menuFont) ::SendMessageW(button->Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(m_menuFont.get()), TRUE);
     return TRUE;
+}
+
+void ControlDlg::RegisterToggleHotKey(const wchar_t* failureText) {
+    if (!::RegisterHotKey(m_hwnd, kToggleHotKeyId, static_cast<UINT>(m_settings.hotKeyModifiers),
+                          static_cast<UINT>(m_settings.hotKeyCode))) {
+        TraceLine("RegisterHotKey() Error=%d\n", static_cast<int>(::GetLastError()));
+        ShowAppMessage(failureText);
+    }
 }
 
 void ControlDlg::DoDataExchange(DataExchange& dx) { DdxCheck(dx, GLM_IDC_ONOFF, m_onFlag); }
@@ -30,15 +59,117 @@ bool ControlDlg::PreTranslateMessage(MSG& msg) {
     return msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE;
 }
 
+bool ControlDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_HOTKEY && wParam == kToggleHotKeyId) {
+        m_onFlag = !m_onFlag;
+        UpdateData(false);
+        UpdateData(true);
+        SwitchStep();
+    }
+    return Dialog::WindowProc(message, wParam, lParam, result);
+}
+
+bool ControlDlg::OnCommand(WORD id, WORD code, HWND control) {
+    if (code == BN_CLICKED && id == GLM_IDC_ONOFF) {
+        OnBnClickedOnOff();
+        return true;
+    }
+    if (code == BN_CLICKED && id == GLM_IDC_PROPERTIES) {
+        OnBnClickedProperties();
+        return true;
+    }
+    return Dialog::OnCommand(id, code, control);
+}
+
 HBRUSH ControlDlg::OnCtlColor(HDC, HWND, UINT kind) {
     return kind == CTLCOLOR_BTN || kind == CTLCOLOR_DLG ? m_background.get() : nullptr;
 }
 
-void ControlDlg::CreateOverlay() {}
+void ControlDlg::OnBnClickedOnOff() {
+    UpdateData(true);  // the click has already flipped the check state
+    SwitchStep();
+}
 
-void ControlDlg::DestroyOverlay() {}
+void ControlDlg::SwitchStep() {
+    const SwitchDecision decision = DecideSwitch(m_onFlag != 0, m_overlay != nullptr);
+    if (decision.overlay == OverlayChange::Create) CreateOverlay();
+    if (decision.overlay == OverlayChange::Destroy) DestroyOverlay();
+    if (decision.buttonText) ::SetDlgItemTextW(m_hwnd, GLM_IDC_ONOFF, decision.buttonText);
+    if (decision.minimiseMainWindow) {
+        HWND mainWindow = ::GetAncestor(m_hwnd, GA_ROOT);
+        // Never SW_SHOWMINIMIZED: it activates us. When the hot key was pressed in another program,
+        // the minimising must not touch activation at all (SW_MINIMIZE would hand it to the next
+        // window in the z-order, the mark itself under some window managers), so the presenter's
+        // slides keep the keyboard. After a click on our own button, the next window gets it as usual.
+        const int how = ::GetForegroundWindow() == mainWindow ? SW_MINIMIZE : SW_SHOWMINNOACTIVE;
+        if (!::IsIconic(mainWindow)) ::ShowWindow(mainWindow, how);
+    }
+}
+
+void ControlDlg::CreateOverlay() {
+    if (m_overlay) return;
+    // A window that cannot be created leaves no overlay at all; the next switch tries again.
+    m_overlay = PointerWin::CreateWindowed();
+    if (!m_overlay) return;
+    ::ShowWindow(m_overlay->Hwnd(), SW_HIDE);
+    m_overlay->m_panelWindow = m_hwnd;
+    m_overlay->m_params = OverlayParamsFrom(m_settings);
+    m_overlay->SetupPointer();
+}
+
+void ControlDlg::DestroyOverlay() {
+    if (!m_overlay) return;
+    ::ShowWindow(m_overlay->Hwnd(), SW_HIDE);
+    m_overlay->DestroyWindow();
+    m_overlay = nullptr;
+}
+
+void ControlDlg::OnBnClickedProperties() {
+    UpdateData(true);
+    PropatyDlg dialog;
+    Settings& s = m_settings;
+    dialog.m_colourCode = s.colourCode;
+    dialog.m_transparency = s.transparency;
+    dialog.m_shape = s.shape;
+    dialog.m_sizeIndex = s.sizeIndex;
+    dialog.m_positionControl = s.positionControl;
+    dialog.m_hotKeyEnabled = s.hotKeyEnabled;
+    dialog.m_hotKeyCode = s.hotKeyCode;
+    dialog.m_hotKeyModifiers = s.hotKeyModifiers;
+    dialog.m_blinkEnabled = s.blinkEnabled;
+    dialog.m_blinkPeriod = s.blinkPeriod;
+    dialog.m_blinkTrigger = s.blinkTrigger;
+    dialog.m_clickMonitor = s.clickMonitor;
+    dialog.m_rippleEnabled = s.rippleEnabled;
+    DestroyOverlay();
+
+    if (dialog.DoModal() == IDOK) {
+        s.transparency = dialog.m_transparency;
+        s.colourCode = dialog.m_colourCode;
+        ApplyColourCode(s);
+        s.shape = dialog.m_shape;
+        s.sizeIndex = dialog.m_sizeIndex;
+        s.positionControl = dialog.m_positionControl;
+        s.hotKeyEnabled = dialog.m_hotKeyEnabled;
+        s.hotKeyCode = dialog.m_hotKeyCode;
+        s.hotKeyModifiers = dialog.m_hotKeyModifiers;
+        ::UnregisterHotKey(m_hwnd, kToggleHotKeyId);
+        if (s.hotKeyEnabled) RegisterToggleHotKey(kRegisterFailedAfterChange);
+        s.blinkEnabled = dialog.m_blinkEnabled;
+        s.blinkPeriod = dialog.m_blinkPeriod;
+        s.blinkTrigger = dialog.m_blinkTrigger;
+        s.followInterval = 10;
+        s.clickMonitor = dialog.m_clickMonitor;
+        s.rippleEnabled = dialog.m_rippleEnabled;
+        ProfileFile profile(m_profilePath);
+        // The new values stay in force for this run either way; the user must know they are not kept.
+        if (!SaveSettings(s, profile)) ShowAppMessage(SaveFailedText(m_profilePath));
+    }
+    if (m_onFlag) CreateOverlay();
+}
 
 BOOL ControlDlg::DestroyWindow() {
     DestroyOverlay();
+    ::UnregisterHotKey(m_hwnd, kToggleHotKeyId);
     return Dialog::DestroyWindow();
 }

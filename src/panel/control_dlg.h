@@ -5,28 +5,42 @@
 
 #include <string>
 
+#include "panel/panel_button.h"
 #include "platform/dialog.h"
 #include "platform/handles.h"
 #include "settings/settings.h"
 
+class PointerWin;
+
 class ControlDlg final : public Dialog {
-  public:
+public:
     explicit ControlDlg(const std::wstring& executableDirectory);
 
     BOOL DestroyWindow() override;
     bool PreTranslateMessage(MSG& msg) override;
 
-    void CreateOverlay();
-    void DestroyOverlay();
+    void CreateOverlay();   // does nothing while an overlay exists
+    void DestroyOverlay();  // does nothing while none exists
     bool OnFlag() const { return m_onFlag != 0; }
 
-  private:
+private:
     BOOL OnInitDialog() override;
     void DoDataExchange(DataExchange& dx) override;
+    bool WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnCommand(WORD id, WORD code, HWND control) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT kind) override;
+
+    void OnBnClickedOnOff();
+    void OnBnClickedProperties();
+    void SwitchStep();
+    void RegisterToggleHotKey(const wchar_t* failureText);
 
     std::wstring m_profilePath;
     Brush m_background;
     int m_onFlag = FALSE;
     Settings m_settings;
+    PointerWin* m_overlay = nullptr;  // deletes itself when its window is gone
+    PanelButton m_onOffButton;
+    PanelButton m_propertiesButton;
+    GdiObject<HFONT> m_menuFont;
 };

@@ -48,6 +48,11 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
 
 std::wstring GlimmoraExeSource() { return g_exeSource; }
 
+bool IsWine() {
+    HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+    return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
+}
+
 std::wstring MakeScratchFolder(const std::wstring& tag) {
     wchar_t temp[MAX_PATH];
     ::GetTempPathW(MAX_PATH, temp);

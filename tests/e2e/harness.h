@@ -35,6 +35,9 @@ std::string Narrow(const std::wstring& s);
 // Polls `condition` until it holds or `timeoutMs` passes; never a fixed sleep.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
+// Under Wine, where a few things documentably differ from Windows.
+bool IsWine();
+
 // ---- files ----
 std::wstring GlimmoraExeSource();  // the built exe, from the command line
 // A fresh scratch folder whose path holds a blank, with a copy of Glimmora.exe in it.

@@ -38,7 +38,6 @@ class Reader {
   public:
     explicit Reader(Blob blob) : m_blob(blob) {}
     bool Ok() const { return m_ok; }
-    std::size_t Offset() const { return m_offset; }
     void AlignDword() { m_offset = (m_offset + 3) & ~std::size_t{3}; }
 
     template <typename T>

@@ -1,0 +1,172 @@
+#include "overlay/pointer_win.h"
+
+#include <dwmapi.h>
+
+#include "overlay/mark_region.h"
+#include "overlay/overlay_timers.h"
+#include "overlay/placement.h"
+#include "overlay/ripple_figure.h"
+#include "overlay/size_table.h"
+#include "overlay/window_titles.h"
+#include "platform/version_info.h"
+#include "resource.h"
+
+namespace {
+
+Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+RECT WindowRectOf(HWND hwnd) {
+    RECT r{};
+    ::GetWindowRect(hwnd, &r);
+    return r;
+}
+
+class AsyncKeyPoll final : public KeyPoll {
+public:
+    std::int16_t AsyncKeyState(std::uint16_t vk) override { return ::GetAsyncKeyState(vk); }
+};
+
+Region EllipticRegion(const Rect& r) { return Region(::CreateEllipticRgn(r.left, r.top, r.right, r.bottom)); }
+
+void SetAlpha(HWND hwnd, std::uint8_t alpha) { ::SetLayeredWindowAttributes(hwnd, 0x00FFFFFF, alpha, LWA_ALPHA); }
+
+}  // namespace
+
+PointerWin::PointerWin() : Dialog(GLM_IDD_POINTER) {}
+
+PointerWin* PointerWin::CreateWindowed() {
+    auto* overlay = new PointerWin();
+    if (!overlay->Create(::GetDesktopWindow())) {
+        delete overlay;
+        return nullptr;
+    }
+    overlay->m_deleteOnDestroy = true;
+    return overlay;
+}
+
+BOOL PointerWin::OnInitDialog() {
+    Dialog::OnInitDialog();
+    ::SetWindowTextW(m_hwnd, kOverlayTitle);
+    return TRUE;
+}
+
+void PointerWin::SetupPointer() {
+    ::SetWindowLongPtrW(m_hwnd, GWL_EXSTYLE,
+                        ::GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE) | WS_EX_LAYERED | WS_EX_TRANSPARENT);
+    SetAlpha(m_hwnd, m_params.alpha);
+    m_overlayBrush.reset(::CreateSolidBrush(m_params.overlayColour));
+    m_clickBrush.reset(::CreateSolidBrush(m_params.clickColour));
+
+    const int d = MarkSizeFor(m_params.sizeIndex).diameter;
+    // Without SWP_NOACTIVATE this would make the hidden mark the active window, and the foreground
+    // one after a hot key, taking the keyboard from the program in front.
+    ::SetWindowPos(m_hwnd, HWND_TOP, 0, 0, d, d, SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
+    const RECT r = WindowRectOf(m_hwnd);
+    const MarkRegion shape = MarkRegionFor(m_params.shape, m_params.sizeIndex, {r.right - r.left, r.bottom - r.top});
+    Region region = EllipticRegion(shape.outer);
+    if (shape.ring) {
+        Region inner = EllipticRegion(shape.inner);
+        ::CombineRgn(region.get(), region.get(), inner.get(), RGN_XOR);
+    }
+    GiveRegionToWindow(m_hwnd, std::move(region), true);
+
+    m_followTimer = ::SetTimer(m_hwnd, kFollowTimerId, static_cast<UINT>(m_params.followInterval), nullptr);
+    m_blinkTimer = ::SetTimer(m_hwnd, kBlinkTimerId, kBlinkIntervalMs, nullptr);
+    m_clickTimer = ::SetTimer(m_hwnd, kClickTimerId, kClickIntervalMs, nullptr);
+
+    // Vista and 7 only: keep the mark above the flipped windows of the Flip3D task view.
+    if (IsWindowsVersionOrGreater(6, 0) && !IsWindowsVersionOrGreater(6, 2)) {
+        const DWORD policy = 2;  // DWMFLIP3D_EXCLUDEABOVE
+        ::DwmSetWindowAttribute(m_hwnd, 8 /* DWMWA_FLIP3D_POLICY */, &policy, sizeof(policy));
+    }
+    FollowCursor();
+}
+
+// Runs every 10 ms for hours: no allocation, and the sibling look-ups only when the mark is shown.
+void PointerWin::FollowCursor() {
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    const RECT r = WindowRectOf(m_hwnd);
+    const Size size{r.right - r.left, r.bottom - r.top};
+    RECT main{};
+    if (HWND mainWindow = ::GetParent(m_panelWindow)) ::GetWindowRect(mainWindow, &main);
+    const Point p{cursor.x, cursor.y};
+    if (InsideRect(p, ToRect(main))) {
+        ::ShowWindow(m_hwnd, SW_HIDE);
+        return;
+    }
+    HWND first = ::FindWindowW(nullptr, kFirstSiblingTitle);
+    const bool firstVisible = first && ::IsWindowVisible(first) == TRUE;
+    HWND second = ::FindWindowW(nullptr, kSecondSiblingTitle);
+    const bool secondVisible = second && ::IsWindowVisible(second) == TRUE;
+    HWND after = HWND_TOPMOST;
+    switch (InsertAfter(firstVisible, secondVisible)) {
+        case ZOrder::Topmost: after = HWND_TOPMOST; break;
+        case ZOrder::FirstSibling: after = first; break;
+        case ZOrder::SecondSibling: after = second; break;
+    }
+    const Point at = CentredOn(p, size);
+    // The mark never takes activation from the program the presenter is using.
+    ::SetWindowPos(m_hwnd, after, at.x, at.y, size.cx, size.cy, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+}
+
+void PointerWin::OnTimer(UINT_PTR id) {
+    if (m_followTimer && id == m_followTimer) {
+        // Re-armed after each placement, so the next tick comes a full interval after this one ends.
+        ::KillTimer(m_hwnd, m_followTimer);
+        FollowCursor();
+        m_followTimer = ::SetTimer(m_hwnd, kFollowTimerId, static_cast<UINT>(m_params.followInterval), nullptr);
+    }
+    if (m_blinkTimer && id == m_blinkTimer) {
+        AsyncKeyPoll keys;
+        if (const auto alpha = BlinkTick(m_blink, m_params, keys)) SetAlpha(m_hwnd, *alpha);
+    }
+    if (m_clickTimer && id == m_clickTimer) {
+        RECT client{};
+        ::GetClientRect(m_hwnd, &client);
+        AsyncKeyPoll keys;
+        const ClickTickResult result =
+            ClickTick(m_effects, m_params, ToRect(WindowRectOf(m_hwnd)), client.right - client.left, keys);
+        if (result.reshape) {
+            const Rect& w = result.window;
+            GiveRegionToWindow(m_hwnd, EllipticRegion({0, 0, w.Width(), w.Height()}), false);
+            ::MoveWindow(m_hwnd, w.left, w.top, w.Width(), w.Height(), FALSE);
+        }
+        if (result.repaint) ::InvalidateRect(m_hwnd, nullptr, TRUE);
+    }
+}
+
+bool PointerWin::OnPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(m_hwnd, &ps);
+    RECT client{};
+    ::GetClientRect(m_hwnd, &client);
+    if (const auto figure = RippleFigureFor(m_effects.ripple.radius, {client.right, client.bottom})) {
+        Pen pen(::CreatePen(PS_SOLID, kRipplePenWidth, m_params.clickColour));
+        Brush dot(::CreateSolidBrush(m_params.clickColour));
+        SelectGuard selectPen(dc, pen.get());
+        SelectGuard selectBrush(dc, figure->dot ? dot.get() : m_overlayBrush.get());
+        const Rect& e = figure->ellipse;
+        ::Ellipse(dc, e.left, e.top, e.right, e.bottom);
+    }
+    ::EndPaint(m_hwnd, &ps);
+    return true;
+}
+
+// The dialog's background erase paints the body of the mark with this brush.
+HBRUSH PointerWin::OnCtlColor(HDC, HWND, UINT kind) {
+    if (kind != CTLCOLOR_DLG) return nullptr;
+    return m_effects.clickState == ClickState::Held ? m_clickBrush.get() : m_overlayBrush.get();
+}
+
+// The timers go first, so no tick reaches a window that is going.
+BOOL PointerWin::DestroyWindow() {
+    ::KillTimer(m_hwnd, m_followTimer);
+    ::KillTimer(m_hwnd, m_blinkTimer);
+    ::KillTimer(m_hwnd, m_clickTimer);
+    return Dialog::DestroyWindow();
+}
+
+void PointerWin::PostNcDestroy() {
+    if (m_deleteOnDestroy) delete this;
+}

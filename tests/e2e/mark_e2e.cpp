@@ -1,0 +1,301 @@
+// The mark: switched by the ON/OFF button and the toggle hot key, following the pointer.
+#include <string>
+
+#include "harness.h"
+
+using namespace e2e;
+
+namespace {
+
+const POINT kAway{200, 180};  // well outside the centred main window
+
+std::wstring Prepared(const std::wstring& tag, const std::string& settings) {
+    const std::wstring folder = MakeScratchFolder(tag);
+    WriteFileText(folder + L"\\Glimmora.ini", "[SYSTEM]\r\n" + settings);
+    return folder;
+}
+
+bool Centred(HWND overlay, POINT cursor) {
+    const RECT r = WindowRect(overlay);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    return r.left == cursor.x - w / 2 && r.top == cursor.y - h / 2;
+}
+
+// Switches the mark on with the ON/OFF button and waits for it to be shown.
+HWND SwitchOnByButton(Glimmora& app) {
+    PressButton(app.Panel(), 1002);
+    HWND overlay = nullptr;
+    WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); });
+    return overlay;
+}
+
+bool RegionContains(HWND overlay, int x, int y) {
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    const bool inside = ::GetWindowRgn(overlay, region) != ERROR && ::PtInRegion(region, x, y);
+    ::DeleteObject(region);
+    return inside;
+}
+
+// A window of the driver's own, in front and focused, that records the characters typed into it.
+class FrontWindow {
+public:
+    FrontWindow() {
+        m_window = ::CreateWindowExW(WS_EX_TOPMOST, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 600, 300, 120,
+                                     nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        ::SetForegroundWindow(m_window);
+        ::SetFocus(m_window);
+        Pump();
+    }
+    ~FrontWindow() { ::DestroyWindow(m_window); }
+    HWND Hwnd() const { return m_window; }
+    std::wstring Text() {
+        Pump();
+        return WindowText(m_window);
+    }
+    static void Pump() {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+
+private:
+    HWND m_window;
+};
+
+void SendKeys(std::initializer_list<WORD> down) {
+    std::vector<INPUT> inputs;
+    for (WORD vk : down) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        inputs.push_back(in);
+    }
+    for (auto it = down.end(); it != down.begin();) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = *--it;
+        in.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(in);
+    }
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+}  // namespace
+
+E2E_SCENARIO(OnButtonShowsTheMarkOnThePointerAndMinimisesTheMainWindow) {
+    const std::wstring folder = Prepared(L"on", "SIZE=1\r\nTRANS=50\r\n");
+    ::SetCursorPos(kAway.x, kAway.y);
+    Glimmora app(folder);
+    HWND main = app.MainWindow();
+    if (!CHECK(main)) return;
+    HWND overlay = SwitchOnByButton(app);
+    if (!CHECK(overlay)) return;
+    CHECK(WindowText(::GetDlgItem(app.Panel(), 1002)) == L"OFF");
+    CHECK(WaitFor([&] { return ::IsIconic(main) != FALSE; }));
+    const RECT r = WindowRect(overlay);
+    CHECK_EQ(r.right - r.left, 41);
+    CHECK_EQ(r.bottom - r.top, 41);
+    CHECK(WaitFor([&] { return Centred(overlay, kAway); }));
+    const LONG_PTR ex = ::GetWindowLongPtrW(overlay, GWL_EXSTYLE);
+    CHECK((ex & (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_TOPMOST)) ==
+          (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_TOPMOST));
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    CHECK(::GetLayeredWindowAttributes(overlay, nullptr, &alpha, &flags));
+    CHECK_EQ(alpha, 127);
+    CHECK(flags & LWA_ALPHA);
+
+    // It follows the pointer.
+    for (POINT p : {POINT{300, 250}, POINT{15, 12}, POINT{1100, 130}}) {
+        ::SetCursorPos(p.x, p.y);
+        CHECK(WaitFor([&] { return Centred(overlay, p); }, 2000));
+    }
+
+    // Off again: the mark goes, the text is back, the window stays minimised.
+    ::ShowWindow(main, SW_RESTORE);
+    CHECK(WaitFor([&] { return !::IsIconic(main); }));
+    ::SetCursorPos(kAway.x, kAway.y);
+    PressButton(app.Panel(), 1002);
+    CHECK(WaitFor([&] { return app.Overlay() == nullptr; }));
+    CHECK(WindowText(::GetDlgItem(app.Panel(), 1002)) == L"ON");
+    CHECK(!::IsIconic(main));
+    CHECK(app.Close());
+}
+
+E2E_SCENARIO(SizesShapesAndOutOfRangeValuesGiveTheirMarks) {
+    struct Case {
+        const char* settings;
+        int diameter;
+        bool ring;
+        int inset;
+        int alpha;
+    };
+    const Case cases[] = {
+        {"SIZE=0\r\nSHAPE=1\r\n", 21, true, 5, 127},  {"SIZE=1\r\nSHAPE=1\r\nTRANS=100\r\n", 41, true, 10, 255},
+        {"SIZE=5\r\nSHAPE=0\r\n", 150, false, 0, 127}, {"SIZE=2\r\nSHAPE=1\r\n", 61, true, 15, 127},
+        {"SIZE=9\r\nSHAPE=2\r\nTRANS=120\r\n", 81, true, 15, 50},
+        {"SIZE=4\r\nTRANS=0\r\n", 101, false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const std::wstring folder = Prepared(L"shape", c.settings);
+        ::SetCursorPos(kAway.x + 100, kAway.y + 100);
+        Glimmora app(folder);
+        if (!CHECK(app.MainWindow())) continue;
+        HWND overlay = SwitchOnByButton(app);
+        if (!CHECK(overlay)) continue;
+        const RECT r = WindowRect(overlay);
+        CHECK_EQ(r.right - r.left, c.diameter);
+        const int mid = c.diameter / 2;
+        CHECK_EQ(RegionContains(overlay, mid, mid), !c.ring);
+        CHECK(RegionContains(overlay, 1, mid));
+        if (c.ring) {
+            CHECK(RegionContains(overlay, c.inset - 2, mid));
+            CHECK(!RegionContains(overlay, c.inset + 2, mid));
+        }
+        BYTE alpha = 0;
+        ::GetLayeredWindowAttributes(overlay, nullptr, &alpha, nullptr);
+        CHECK_EQ(alpha, c.alpha);
+        if (c.alpha == 0) {  // invisible, but it still follows
+            ::SetCursorPos(400, 300);
+            CHECK(WaitFor([&] { return Centred(overlay, POINT{400, 300}); }, 2000));
+        }
+        CHECK(app.Close());
+    }
+}
+
+E2E_SCENARIO(MarkShowsItsColourOnScreen) {
+    struct Case {
+        const char* code;
+        COLORREF colour;
+    };
+    for (const Case c : {Case{"0", RGB(255, 255, 0)}, Case{"2", RGB(255, 0, 0)}, Case{"5", RGB(0, 255, 255)}}) {
+        const std::wstring folder = Prepared(L"colour", std::string("TRANS=100\r\nSIZE=3\r\nCOLORCODE=") + c.code + "\r\n");
+        ::SetCursorPos(kAway.x, kAway.y);
+        Glimmora app(folder);
+        if (!CHECK(app.MainWindow())) continue;
+        HWND overlay = SwitchOnByButton(app);
+        if (!CHECK(overlay)) continue;
+        CHECK(WaitFor([&] { return Centred(overlay, kAway); }));
+        HDC screen = ::GetDC(nullptr);
+        // A point of the body beside the pointer (the pointer itself is not in the screen image).
+        COLORREF seen = CLR_INVALID;
+        const bool shown = WaitFor([&] { return (seen = ::GetPixel(screen, kAway.x + 20, kAway.y)) == c.colour; }, 3000);
+        CHECK(shown);
+        if (!shown) std::printf("    colour %06lx seen %06lx\n", c.colour, seen);
+        ::ReleaseDC(nullptr, screen);
+        CHECK(app.Close());
+    }
+}
+
+E2E_SCENARIO(MarkHidesOverTheMainWindowAndStaysBelowVisibleSiblings) {
+    const std::wstring folder = Prepared(L"hide", "SIZE=1\r\n");
+    ::SetCursorPos(kAway.x, kAway.y);
+    Glimmora app(folder);
+    HWND main = app.MainWindow();
+    if (!CHECK(main)) return;
+    HWND overlay = SwitchOnByButton(app);
+    if (!CHECK(overlay)) return;
+    ::ShowWindow(main, SW_RESTORE);
+    CHECK(WaitFor([&] { return !::IsIconic(main); }));
+    const RECT m = WindowRect(main);
+    ::SetCursorPos(m.left, m.top);  // left and top edges are inside
+    CHECK(WaitFor([&] { return !::IsWindowVisible(overlay); }));
+    ::SetCursorPos(m.right - 1, m.bottom - 1);
+    CHECK(WaitFor([&] { return !::IsWindowVisible(overlay); }));
+    ::SetCursorPos(m.right, (m.top + m.bottom) / 2);  // the right edge is outside
+    CHECK(WaitFor([&] { return ::IsWindowVisible(overlay) != FALSE; }));
+
+    // Two sibling tools' windows: directly below the second's when both are shown, hidden ones ignored.
+    auto makeSibling = [](const wchar_t* title, int x) {
+        return ::CreateWindowExW(WS_EX_TOPMOST, L"STATIC", title, WS_POPUP | WS_VISIBLE, x, 700, 80, 60, nullptr, nullptr,
+                                 ::GetModuleHandleW(nullptr), nullptr);
+    };
+    HWND first = makeSibling(L"_BRINDLECOVE_VEILPAN", 100);
+    HWND second = makeSibling(L"_BRINDLECOVE_TORVELIN", 300);
+    auto directlyBelow = [&](HWND above) { return ::GetWindow(above, GW_HWNDNEXT) == overlay; };
+    ::SetCursorPos(kAway.x, kAway.y);
+    CHECK(WaitFor([&] { return directlyBelow(second); }, 3000));
+    ::ShowWindow(second, SW_HIDE);
+    CHECK(WaitFor([&] { return directlyBelow(first); }, 3000));
+    ::ShowWindow(first, SW_HIDE);
+    CHECK(WaitFor([&] { return ::GetWindow(overlay, GW_HWNDPREV) == nullptr ||
+                               !(::GetWindowLongPtrW(::GetWindow(overlay, GW_HWNDPREV), GWL_EXSTYLE) & WS_EX_TOPMOST); },
+                  3000));
+    ::DestroyWindow(first);
+    ::DestroyWindow(second);
+    CHECK(app.Close());
+}
+
+E2E_SCENARIO(HotKeyTogglesTheMarkWithoutTakingTheKeyboard) {
+    const std::wstring folder = Prepared(L"hotkey", "RPHTOKEYFLAG=1\r\n");  // Alt+Z by default
+    ::SetCursorPos(kAway.x, kAway.y);
+    Glimmora app(folder);
+    HWND main = app.MainWindow();
+    if (!CHECK(main)) return;
+    FrontWindow front;
+    CHECK(::GetForegroundWindow() == front.Hwnd());
+
+    SendKeys({VK_MENU, 'Z'});
+    HWND overlay = nullptr;
+    CHECK(WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); }));
+    CHECK(WaitFor([&] { return WindowText(::GetDlgItem(app.Panel(), 1002)) == L"OFF"; }));
+    CHECK(WaitFor([&] { return ::IsIconic(main) != FALSE; }));
+    FrontWindow::Pump();
+    if (!CHECK(::GetForegroundWindow() == front.Hwnd())) {
+        HWND fg = ::GetForegroundWindow();
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(fg, &pid);
+        std::printf("    foreground %p '%s' pid %lu (glimmora %lu, main %p overlay %p)\n", (void*)fg, Narrow(WindowText(fg)).c_str(), pid, app.Pid(), (void*)main, (void*)overlay);
+    }
+    CHECK(::GetFocus() == front.Hwnd());
+    SendKeys({'G'});
+    SendKeys({'O'});
+    CHECK(WaitFor([&] { return front.Text() == L"go"; }, 3000));
+
+    SendKeys({VK_MENU, 'Z'});
+    CHECK(WaitFor([&] { return app.Overlay() == nullptr; }));
+    CHECK(WindowText(::GetDlgItem(app.Panel(), 1002)) == L"ON");
+    CHECK(app.Close());
+    // Released at exit: someone else may now have the combination.
+    CHECK(::RegisterHotKey(front.Hwnd(), 1, MOD_ALT, 'Z'));
+    ::UnregisterHotKey(front.Hwnd(), 1);
+}
+
+E2E_SCENARIO(HotKeyHeldElsewhereIsReportedAtStart) {
+    FrontWindow holder;
+    if (!CHECK(::RegisterHotKey(holder.Hwnd(), 7, MOD_ALT, 'Z'))) return;
+    const std::wstring folder = Prepared(L"taken", "RPHTOKEYFLAG=1\r\n");
+    Glimmora app(folder);
+    HWND box = app.WaitTopLevel(L"Glimmora");
+    // The main window and the message share the caption; the message box is the one with a text.
+    WaitFor([&] {
+        for (HWND h : TopLevelWindowsOf(app.Pid(), true))
+            if (!MessageBoxText(h).empty()) return (box = h) != nullptr;
+        return false;
+    });
+    if (CHECK(box)) {
+        CHECK(MessageBoxText(box) == L"ホットキーの登録が失敗しました.他のキーに変更してください.");
+        PressButton(box, IDOK);
+    }
+    CHECK(app.MainWindow());
+    CHECK(WaitFor([&] { return app.Output().find("RegisterHotKey() Error=") != std::string::npos; }));
+    ::UnregisterHotKey(holder.Hwnd(), 7);
+    CHECK(app.Close());
+}
+
+E2E_SCENARIO(ClosingWithTheMarkOnRemovesItAndFreesTheHotKey) {
+    const std::wstring folder = Prepared(L"close", "RPHTOKEYFLAG=1\r\nRPHOTKEY=75\r\nRPMODIFIERS=6\r\n");
+    ::SetCursorPos(kAway.x, kAway.y);
+    Glimmora app(folder);
+    if (!CHECK(app.MainWindow())) return;
+    CHECK(SwitchOnByButton(app));
+    FrontWindow other;
+    CHECK(!::RegisterHotKey(other.Hwnd(), 3, MOD_CONTROL | MOD_SHIFT, 'K'));
+    CHECK(app.Close());
+    CHECK_EQ(app.ExitCode(), 0);
+    CHECK(::RegisterHotKey(other.Hwnd(), 3, MOD_CONTROL | MOD_SHIFT, 'K'));
+    ::UnregisterHotKey(other.Hwnd(), 3);
+    CHECK(!FileExists(folder + L"\\Glimmora.ini") || ReadFileText(folder + L"\\Glimmora.ini").find(L"COLORCODE") == std::wstring::npos);
+}

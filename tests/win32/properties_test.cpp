@@ -1,0 +1,477 @@
+// The properties dialog and its hot-key field against the real Win32 API: the probe, key names,
+// the keyboard hook's reach and lifetime, and the dialog's exchange with its members.
+#include <windows.h>
+// The headers below rely on <windows.h> coming first.
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/dialog.h"
+#include "platform/hot_keys.h"
+#include "properties/hot_key_ex_ctrl.h"
+#include "properties/key_name_text.h"
+#include "properties/propaty_dlg.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr wchar_t kPropertiesCaption[] = L"プロパティ設定(Properties)";
+// A combination nothing else on a test desktop is expected to hold.
+constexpr UINT kRareModifiers = MOD_CONTROL | MOD_ALT | MOD_SHIFT;
+constexpr UINT kRareKey = VK_F9;
+
+// std::thread is not available with every MinGW threading model.
+class Thread {
+public:
+    explicit Thread(std::function<void()> body) : m_body(std::move(body)) {
+        m_handle = ::CreateThread(nullptr, 0, &Thread::Run, this, 0, nullptr);
+    }
+    ~Thread() { Join(); }
+    Thread(const Thread&) = delete;
+    Thread& operator=(const Thread&) = delete;
+    void Join() {
+        if (!m_handle) return;
+        ::WaitForSingleObject(m_handle, INFINITE);
+        ::CloseHandle(m_handle);
+        m_handle = nullptr;
+    }
+    bool Finished() const { return !m_handle || ::WaitForSingleObject(m_handle, 0) == WAIT_OBJECT_0; }
+
+private:
+    static DWORD WINAPI Run(void* self) {
+        static_cast<Thread*>(self)->m_body();
+        return 0;
+    }
+    std::function<void()> m_body;
+    HANDLE m_handle = nullptr;
+};
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 3000) {
+    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (::GetTickCount64() > end) return condition();
+        ::Sleep(5);
+    }
+    return true;
+}
+
+// Runs this thread's messages as a modal loop of the program does (the PreTranslate walk
+// first), until `done` holds or the time is up.
+bool PumpUntil(HWND dialog, const std::function<bool()>& done, DWORD timeoutMs = 3000) {
+    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
+    for (;;) {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (PreTranslateWalk(msg, dialog)) continue;
+            if (::IsWindow(dialog) && ::IsDialogMessageW(dialog, &msg)) continue;
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        if (done()) return true;
+        if (::GetTickCount64() > end) return false;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+INPUT Key(WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return in;
+}
+
+// Types from another thread, as a keyboard would: the low-level hook runs on this thread,
+// which has to take messages meanwhile.
+void Type(HWND dialog, std::vector<INPUT> events) {
+    Thread user([&] { ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT)); });
+    PumpUntil(dialog, [&] { return user.Finished(); });
+    // The hook's posts are in the queue by now; let them through.
+    PumpUntil(dialog, [] { return false; }, 50);
+}
+
+bool HeldForOthers(int vk) {
+    SHORT state = 0;
+    Thread other([&] { state = ::GetAsyncKeyState(vk); });
+    other.Join();
+    return (state & 0x8000) != 0;
+}
+
+// A low-level hook of another thread, installed before the field's: it sees only what the
+// field's hook lets pass.
+class Listener {
+public:
+    Listener()
+        : m_thread([this] {
+              m_threadId = ::GetCurrentThreadId();
+              s_self = this;
+              HHOOK hook = ::SetWindowsHookExW(WH_KEYBOARD_LL, Proc, ::GetModuleHandleW(nullptr), 0);
+              m_ready = true;
+              MSG msg;
+              while (::GetMessageW(&msg, nullptr, 0, 0) > 0) ::DispatchMessageW(&msg);
+              ::UnhookWindowsHookEx(hook);
+              s_self = nullptr;
+          }) {
+        WaitFor([this] { return m_ready.load(); });
+    }
+    ~Listener() {
+        ::PostThreadMessageW(m_threadId, WM_QUIT, 0, 0);
+        m_thread.Join();
+    }
+    int Events() const { return m_events.load(); }
+    int Downs(WORD vk) const { return m_downs[vk].load(); }
+
+private:
+    static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam) {
+        if (code == HC_ACTION && s_self) {
+            const auto* e = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+            ++s_self->m_events;
+            if ((wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN) && e->vkCode < 256) ++s_self->m_downs[e->vkCode];
+        }
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline Listener* s_self = nullptr;
+    std::atomic<bool> m_ready{false};
+    std::atomic<DWORD> m_threadId{0};
+    std::atomic<int> m_events{0};
+    std::atomic<int> m_downs[256]{};
+    Thread m_thread;  // last: its body uses the members above
+};
+
+// A plain top-level window of the test that counts the key-downs it is given.
+class Sink {
+public:
+    Sink() {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"GlimmoraTestSink";
+        ::RegisterClassW(&wc);
+        m_hwnd = ::CreateWindowExW(0, wc.lpszClassName, L"sink", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200,
+                                   100, nullptr, nullptr, wc.hInstance, nullptr);
+        s_downs = 0;
+    }
+    ~Sink() { ::DestroyWindow(m_hwnd); }
+    HWND Hwnd() const { return m_hwnd; }
+    void TakeKeyboard() {
+        ::SetForegroundWindow(m_hwnd);
+        ::SetFocus(m_hwnd);
+    }
+    static int Downs() { return s_downs; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_KEYDOWN && wParam == 'J') ++s_downs;
+        return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    static inline int s_downs = 0;
+    HWND m_hwnd = nullptr;
+};
+
+// Template 131 as the program builds it, with a field of our own on control 1021, so the
+// test can read the field's entry.
+struct FieldDialog {
+    Dialog dialog{GLM_IDD_PROPERTIES};
+    CHotKeyExCtrl field;
+    HWND Field() const { return ::GetDlgItem(dialog.Hwnd(), GLM_IDC_HOTKEY_FIELD); }
+
+    bool Open() {
+        if (!dialog.Create(nullptr) || !field.Subclass(Field())) return false;
+        ::ShowWindow(dialog.Hwnd(), SW_SHOW);
+        ::SetForegroundWindow(dialog.Hwnd());
+        return true;
+    }
+    bool Focus(int id) {
+        ::SetFocus(::GetDlgItem(dialog.Hwnd(), id));
+        return PumpUntil(dialog.Hwnd(), [&] { return ::GetFocus() == ::GetDlgItem(dialog.Hwnd(), id); });
+    }
+};
+
+// Runs `user` on another thread, with the dialog's window, while this thread runs it modally.
+// A dialog the user left open is cancelled, so a failing test cannot hang.
+INT_PTR RunModal(PropatyDlg& dlg, const std::function<void(HWND)>& user) {
+    Thread helper([&] {
+        HWND window = nullptr;
+        WaitFor([&] { return (window = ::FindWindowW(L"#32770", kPropertiesCaption)) && ::IsWindowVisible(window); });
+        if (window) user(window);
+        if (!WaitFor([&] { return !::IsWindow(window); }))
+            ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    });
+    return dlg.DoModal();
+}
+
+void Press(HWND dialog, int id) { ::PostMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+bool Checked(HWND dialog, int id) {
+    return ::SendMessageW(::GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// A visible window owned by `owner` (a message box over the dialog), waited for.
+HWND OwnedPopup(HWND owner) {
+    struct Query {
+        HWND owner;
+        HWND found;
+    } query{owner, nullptr};
+    WaitFor([&] {
+        ::EnumThreadWindows(
+            ::GetWindowThreadProcessId(owner, nullptr),
+            [](HWND h, LPARAM p) -> BOOL {
+                auto* q = reinterpret_cast<Query*>(p);
+                if (::IsWindowVisible(h) && ::GetWindow(h, GW_OWNER) == q->owner) q->found = h;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&query));
+        return query.found != nullptr;
+    });
+    return query.found;
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[512] = {};
+    ::GetWindowTextW(window, text, 512);
+    return text;
+}
+
+// Holds a combination from another thread's window, as another program would.
+class Holder {
+public:
+    Holder(UINT modifiers, UINT key)
+        : m_thread([this, modifiers, key] {
+              HWND window = ::CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 0, 0, nullptr, nullptr,
+                                              ::GetModuleHandleW(nullptr), nullptr);
+              m_registered = ::RegisterHotKey(window, 7, modifiers, key) != FALSE;
+              m_ready = true;
+              WaitFor([this] { return m_release.load(); }, INFINITE);
+              ::UnregisterHotKey(window, 7);
+              ::DestroyWindow(window);
+          }) {
+        WaitFor([this] { return m_ready.load(); });
+    }
+    ~Holder() { Release(); }
+    bool Registered() const { return m_registered; }
+    void Release() {
+        m_release = true;
+        m_thread.Join();
+    }
+
+private:
+    std::atomic<bool> m_ready{false};
+    std::atomic<bool> m_release{false};
+    bool m_registered = false;
+    Thread m_thread;
+};
+
+class Properties : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
+        ::InitCommonControlsEx(&controls);
+    }
+};
+
+}  // namespace
+
+TEST_F(Properties, ProbeSucceedsForAFreeCombinationAndReleasesIt) {
+    Sink sink;
+    EXPECT_TRUE(ProbeHotKey(sink.Hwnd(), 115, kRareModifiers, kRareKey));
+    // Released at once: another window can take it now.
+    EXPECT_TRUE(::RegisterHotKey(sink.Hwnd(), 1, kRareModifiers, kRareKey));
+    EXPECT_FALSE(ProbeHotKey(sink.Hwnd(), 115, kRareModifiers, kRareKey));
+    ::UnregisterHotKey(sink.Hwnd(), 1);
+}
+
+TEST_F(Properties, ProbeFailsWhileAnotherThreadsWindowHoldsTheCombination) {
+    Sink sink;
+    Holder holder(kRareModifiers, kRareKey);
+    ASSERT_TRUE(holder.Registered());
+    EXPECT_FALSE(ProbeHotKey(sink.Hwnd(), 115, kRareModifiers, kRareKey));
+    // A failed probe leaves nothing registered under 115 on our window either.
+    EXPECT_TRUE(ProbeHotKey(sink.Hwnd(), 115, kRareModifiers, VK_F10));
+    holder.Release();
+    EXPECT_TRUE(ProbeHotKey(sink.Hwnd(), 115, kRareModifiers, kRareKey));
+}
+
+TEST_F(Properties, KeyNamesComeFromTheLayoutAndTheApiTruncatesAsTheLoopExpects) {
+    EXPECT_EQ(KeyNameText('A', false), L"A");
+    EXPECT_FALSE(KeyNameText(VK_CONTROL, false).empty());
+    EXPECT_FALSE(KeyNameText(VK_SHIFT, false).empty());
+    const std::wstring shift = KeyNameText(VK_SHIFT, false);
+    ASSERT_GT(shift.size(), 2u);
+    // The lookup doubles its buffer while a name fills it: a cut name comes back as size - 1.
+    const LONG param = static_cast<LONG>(::MapVirtualKeyW(VK_SHIFT, MAPVK_VK_TO_VSC) << 16);
+    wchar_t small[3] = {L'x', L'x', L'x'};
+    EXPECT_EQ(::GetKeyNameTextW(param, small, 3), 2);
+    EXPECT_EQ(std::wstring(small), shift.substr(0, 2));
+}
+
+TEST_F(Properties, FieldTakesEveryKeyWhileFocusedAndNothingPasses) {
+    Listener others;
+    FieldDialog d;
+    ASSERT_TRUE(d.Open());
+    ASSERT_TRUE(d.Focus(GLM_IDC_HOTKEY_FIELD));
+
+    Type(d.dialog.Hwnd(), {Key(VK_CONTROL, false), Key(VK_SHIFT, false), Key('K', false), Key('K', true),
+                           Key(VK_SHIFT, true), Key(VK_CONTROL, true)});
+    EXPECT_EQ(d.field.Entry().selectedKey, 'K');
+    EXPECT_EQ(d.field.Entry().selectedModifiers, 0x03);  // Shift | Ctrl, field form
+    EXPECT_EQ(others.Events(), 0);
+    EXPECT_FALSE(HeldForOthers(VK_CONTROL));
+    EXPECT_FALSE(HeldForOthers('K'));
+
+    // Focus elsewhere: the hook is gone and keys pass again.
+    ASSERT_TRUE(d.Focus(GLM_IDC_DUPLICATE));
+    Type(d.dialog.Hwnd(), {Key('J', false), Key('J', true)});
+    EXPECT_EQ(others.Downs('J'), 1);
+    EXPECT_EQ(d.field.Entry().selectedKey, 'K');
+}
+
+// Shift+Tab into the field: the hook never saw Shift go down, so swallowing its release
+// would leave Shift held for every other program.
+TEST_F(Properties, ShiftTabIntoTheFieldLeavesNoKeyHeld) {
+    FieldDialog d;
+    ASSERT_TRUE(d.Open());
+    d.field.Entry() = {'Z', 0x04, 0, 0, true, 0, 0};  // a preset: Alt+Z, complete
+    ASSERT_TRUE(d.Focus(GLM_IDC_DUPLICATE));
+
+    Type(d.dialog.Hwnd(), {Key(VK_SHIFT, false), Key(VK_TAB, false)});
+    ASSERT_TRUE(PumpUntil(d.dialog.Hwnd(), [&] { return ::GetFocus() == d.Field(); }));
+    Type(d.dialog.Hwnd(), {Key(VK_TAB, true), Key(VK_SHIFT, true)});
+
+    EXPECT_FALSE(HeldForOthers(VK_SHIFT));
+    EXPECT_FALSE(HeldForOthers(VK_TAB));
+    // The releases still reach the field: the first one cleared the preset.
+    EXPECT_EQ(d.field.Entry().selectedKey, 0);
+    EXPECT_EQ(d.field.Entry().selectedModifiers, 0);
+    EXPECT_EQ(::GetFocus(), d.Field());
+}
+
+TEST_F(Properties, HookGoesWithTheFieldWhicheverWayItIsDestroyed) {
+    {
+        Sink sink;
+        FieldDialog d;
+        ASSERT_TRUE(d.Open());
+        ASSERT_TRUE(d.Focus(GLM_IDC_HOTKEY_FIELD));
+        // The window goes first; the focus leaves it only as it goes.
+        d.dialog.DestroyWindow();
+        sink.TakeKeyboard();
+        Type(nullptr, {Key('J', false), Key('J', true)});
+        EXPECT_EQ(Sink::Downs(), 1) << "window destroyed with the focus in the field";
+    }
+    {
+        Sink sink;
+        {
+            // The field object goes while its window still exists (members go before the
+            // dialog's window): it must not leave its hook posting to a window it no longer owns.
+            FieldDialog d;
+            ASSERT_TRUE(d.Open());
+            ASSERT_TRUE(d.Focus(GLM_IDC_HOTKEY_FIELD));
+        }
+        sink.TakeKeyboard();
+        Type(nullptr, {Key('J', false), Key('J', true)});
+        EXPECT_EQ(Sink::Downs(), 1) << "object destroyed with the focus in the field";
+    }
+}
+
+TEST_F(Properties, DialogShowsTheMembersAndOkReadsTheControlsBack) {
+    PropatyDlg dlg;
+    dlg.m_colourCode = 7;      // out of range: no colour selected
+    dlg.m_transparency = 150;  // the slider clamps it
+    dlg.m_shape = 1;
+    dlg.m_sizeIndex = 2;  // "60px", control 1014
+    dlg.m_positionControl = 9;
+    dlg.m_hotKeyEnabled = 0;
+    dlg.m_hotKeyCode = kRareKey;
+    dlg.m_hotKeyModifiers = 0x4001;  // not probed while the hot key is off
+    dlg.m_blinkPeriod = 20;
+    dlg.m_clickMonitor = 1;
+    dlg.m_rippleEnabled = 1;
+    dlg.m_blinkEnabled = 1;
+    dlg.m_blinkTrigger = 2;
+
+    struct Seen {
+        bool anyColour = true, ring = false, size60 = false, size40 = true, alt = false, hotKey = true;
+        LRESULT transparency = -1, period = -1;
+        HWND focus = nullptr, slider = nullptr;
+    } seen;
+    const INT_PTR result = RunModal(dlg, [&](HWND w) {
+        seen.anyColour = false;
+        for (int id : {1006, 1007, 1008, 1009, 1018, 1029}) seen.anyColour |= Checked(w, id);
+        seen.ring = Checked(w, GLM_IDC_SHAPE_RING);
+        seen.size60 = Checked(w, GLM_IDC_SIZE_60);
+        seen.size40 = Checked(w, GLM_IDC_SIZE_40);
+        seen.alt = Checked(w, GLM_IDC_TRIG_ALT);
+        seen.hotKey = Checked(w, GLM_IDC_HOTKEY_ENABLED);
+        seen.transparency = ::SendMessageW(::GetDlgItem(w, GLM_IDC_TRANS_SLIDER), TBM_GETPOS, 0, 0);
+        seen.period = ::SendMessageW(::GetDlgItem(w, GLM_IDC_BLINK_PERIOD), TBM_GETPOS, 0, 0);
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        ::GetGUIThreadInfo(::GetWindowThreadProcessId(w, nullptr), &info);
+        seen.focus = info.hwndFocus;
+        seen.slider = ::GetDlgItem(w, GLM_IDC_TRANS_SLIDER);
+        ::SendMessageW(::GetDlgItem(w, GLM_IDC_SIZE_150), BM_CLICK, 0, 0);
+        Press(w, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_FALSE(seen.anyColour);
+    EXPECT_TRUE(seen.ring);
+    EXPECT_TRUE(seen.size60);
+    EXPECT_FALSE(seen.size40);
+    EXPECT_TRUE(seen.alt);
+    EXPECT_FALSE(seen.hotKey);
+    EXPECT_EQ(seen.transparency, 100);
+    EXPECT_EQ(seen.period, 10);
+    EXPECT_EQ(seen.focus, seen.slider);  // the first tab stop
+
+    EXPECT_EQ(dlg.m_colourCode, -1);
+    EXPECT_EQ(dlg.m_transparency, 100);
+    EXPECT_EQ(dlg.m_shape, 1);
+    EXPECT_EQ(dlg.m_sizeIndex, 5);
+    EXPECT_EQ(dlg.m_positionControl, 9);
+    EXPECT_EQ(dlg.m_hotKeyEnabled, 0);
+    EXPECT_EQ(dlg.m_hotKeyCode, static_cast<int>(kRareKey));
+    EXPECT_EQ(dlg.m_hotKeyModifiers, 0x4001);
+    EXPECT_EQ(dlg.m_blinkPeriod, 10);
+    EXPECT_EQ(dlg.m_clickMonitor, 1);
+    EXPECT_EQ(dlg.m_rippleEnabled, 1);
+    EXPECT_EQ(dlg.m_blinkEnabled, 1);
+    EXPECT_EQ(dlg.m_blinkTrigger, 2);
+}
+
+// Stored modifiers with a stray bit never equal the field: OK probes the preset and, when the
+// combination is taken, says so and stays open; once it is free, stores it reduced.
+TEST_F(Properties, OkProbesAChangedCombinationAndStaysOpenWhileItIsTaken) {
+    PropatyDlg dlg;
+    dlg.m_hotKeyEnabled = 1;
+    dlg.m_hotKeyCode = kRareKey;
+    dlg.m_hotKeyModifiers = 0x4000 | static_cast<int>(kRareModifiers);
+    dlg.m_blinkPeriod = 0;
+    auto holder = std::make_unique<Holder>(kRareModifiers, kRareKey);
+    ASSERT_TRUE(holder->Registered());
+
+    std::wstring message;
+    bool openAfterBox = false;
+    const INT_PTR result = RunModal(dlg, [&](HWND w) {
+        Press(w, IDOK);
+        if (HWND box = OwnedPopup(w)) {
+            message = TextOf(::GetDlgItem(box, 0xFFFF));
+            ::PostMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+            WaitFor([&] { return !::IsWindow(box); });
+        }
+        openAfterBox = ::IsWindow(w) && ::IsWindowVisible(w);
+        holder->Release();
+        Press(w, IDOK);
+    });
+    EXPECT_EQ(message, L"HotKey設定は既に他のアプリケーションで使用されています。他の組み合わせに変更してください.");
+    EXPECT_TRUE(openAfterBox);
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(dlg.m_hotKeyCode, static_cast<int>(kRareKey));
+    EXPECT_EQ(dlg.m_hotKeyModifiers, static_cast<int>(kRareModifiers));
+    EXPECT_EQ(dlg.m_blinkPeriod, 1);
+}
