@@ -38,6 +38,9 @@ int CGlimmoraApp::InitInstance() {
 
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&controls);
+    // The About box's link control is not among those classes; without it the box cannot be created.
+    INITCOMMONCONTROLSEX link{sizeof(link), ICC_LINK_CLASS};
+    ::InitCommonControlsEx(&link);
     // Restarted by the system after an update; there is nothing to recover, so no recovery callback.
     ::RegisterApplicationRestart(nullptr, 0);
 

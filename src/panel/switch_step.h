@@ -7,7 +7,7 @@ inline constexpr wchar_t kOnButtonText[] = L"ON";
 inline constexpr wchar_t kOffButtonText[] = L"OFF";
 
 // The shell applies it in this order: the overlay change (CreateOverlay / DestroyOverlay), the text of
-// the ON/OFF button, then, if asked, minimises the main window (SW_SHOWMINIMIZED) unless IsIconic.
+// the ON/OFF button, then, if asked, minimises the main window (without activating it) unless IsIconic.
 struct SwitchDecision {
     OverlayChange overlay = OverlayChange::None;
     const wchar_t* buttonText = nullptr;  // null: the text stays

@@ -81,6 +81,9 @@ void Dialog::RunModalLoop() {
 
 void Dialog::EndDialog(INT_PTR result) {
     m_result = result;
+    // A message sent by another thread or process is handled inside GetMessage, which then goes on
+    // waiting: a posted message wakes the loop so that it sees it is ending.
+    if (m_modal && !m_ending && m_hwnd) ::PostMessageW(m_hwnd, WM_NULL, 0, 0);
     m_ending = true;
 }
 
