@@ -1,5 +1,6 @@
 #include "properties/hot_key_ex_ctrl.h"
 
+#include <cstdint>
 #include <string>
 
 #include "platform/handles.h"
@@ -13,16 +14,39 @@ namespace {
 Hook g_hook;
 HWND g_hookWindow = nullptr;
 
+// The keys this hook saw go down. The system marks a key released only when its release gets
+// past the hooks, so a release whose press went by before the hook came (the Shift of the
+// Shift+Tab that brought the focus here) must pass, or that key stays held for every program.
+struct KeysDown {
+    std::uint64_t bits[4] = {};
+    void Add(DWORD vk) { bits[(vk >> 6) & 3] |= Bit(vk); }
+    // Whether vk was down, forgetting it.
+    bool Take(DWORD vk) {
+        std::uint64_t& word = bits[(vk >> 6) & 3];
+        const bool was = (word & Bit(vk)) != 0;
+        word &= ~Bit(vk);
+        return was;
+    }
+    static std::uint64_t Bit(DWORD vk) { return std::uint64_t{1} << (vk & 63); }
+};
+KeysDown g_keysDown;
+
 constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 
-// Runs for every key event of the desktop while installed: two tests, one post, one return.
+// Runs for every key event of the desktop while installed, so it only posts: the field does
+// the tracking when the message arrives. Every event reaches the field; only a release of a
+// key pressed before the hook came goes on to the system as well.
 LRESULT CALLBACK KeyboardHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code != HC_ACTION) return ::CallNextHookEx(g_hook.get(), code, wParam, lParam);
     const UINT message = FieldKeyMessage(static_cast<std::uint32_t>(wParam));
     if (message == 0) return ::CallNextHookEx(g_hook.get(), 0, wParam, lParam);
-    const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    ::PostMessageW(g_hookWindow, message, event->vkCode, 0);
-    return 1;
+    const DWORD vk = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode;
+    ::PostMessageW(g_hookWindow, message, vk, 0);
+    if (message == kFieldKeyDown) {
+        g_keysDown.Add(vk);
+        return 1;
+    }
+    return g_keysDown.Take(vk) ? 1 : ::CallNextHookEx(g_hook.get(), 0, wParam, lParam);
 }
 
 void RemoveHook() {
@@ -46,7 +70,8 @@ void CHotKeyExCtrl::Redraw() {
 }
 
 bool CHotKeyExCtrl::PreTranslateMessage(MSG& msg) {
-    if (msg.hwnd == m_hwnd && TrackFieldKeyMessage(m_entry, msg.message, static_cast<std::uint16_t>(msg.wParam)))
+    if (msg.hwnd == m_hwnd &&
+        TrackFieldKeyMessage(m_entry, msg.message, static_cast<std::uint16_t>(msg.wParam)))
         Redraw();
     return Control::PreTranslateMessage(msg);
 }
@@ -75,6 +100,7 @@ LRESULT CHotKeyExCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void CHotKeyExCtrl::OnSetFocus() {
     if (g_hook) return;
     ClearHeldKeys(m_entry);
+    g_keysDown = {};
     g_hookWindow = m_hwnd;
     g_hook.reset(::SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardHook, ::GetModuleHandleW(nullptr), 0));
 }
@@ -87,7 +113,8 @@ void CHotKeyExCtrl::OnPaint() {
     ::SetBkMode(dc, TRANSPARENT);
     {
         SelectGuard selected(dc, font);
-        const std::wstring text = ComposeHotKeyText(m_entry.selectedKey, m_entry.selectedModifiers, KeyNameText);
+        const std::wstring text =
+            ComposeHotKeyText(m_entry.selectedKey, m_entry.selectedModifiers, KeyNameText);
         const int length = static_cast<int>(text.size());
         ::TextOutW(dc, 1, 1, text.c_str(), length);
         SIZE extent{};

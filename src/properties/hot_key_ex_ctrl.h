@@ -7,7 +7,7 @@
 #include "properties/hot_key_entry.h"
 
 class CHotKeyExCtrl final : public Control {
-public:
+  public:
     CHotKeyExCtrl() = default;
     ~CHotKeyExCtrl() override;
 
@@ -21,11 +21,11 @@ public:
     // Tracks the key messages the hook posted; never consumes anything.
     bool PreTranslateMessage(MSG& msg) override;
 
-protected:
+  protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnNcDestroy() override;
 
-private:
+  private:
     void OnSetFocus();
     void OnPaint();
 

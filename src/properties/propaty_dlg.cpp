@@ -65,8 +65,8 @@ bool PropatyDlg::Probe(HotKeyCombination combination) {
 void PropatyDlg::OnOK() {
     UpdateData(true);
     const HotKeyEntry& entry = m_hotKeyField.Entry();
-    if (const auto probe = OkHandlerProbe(m_hotKeyEnabled, {m_hotKeyCode, m_hotKeyModifiers}, entry.selectedKey,
-                                          entry.selectedModifiers)) {
+    if (const auto probe = OkHandlerProbe(m_hotKeyEnabled, {m_hotKeyCode, m_hotKeyModifiers},
+                                          entry.selectedKey, entry.selectedModifiers)) {
         if (!Probe(*probe)) {
             ShowAppMessage(kOkProbeTakenText);
             return;

@@ -5,7 +5,7 @@
 #include "properties/hot_key_ex_ctrl.h"
 
 class PropatyDlg final : public Dialog {
-public:
+  public:
     PropatyDlg();
 
     // Assigned by the caller before DoModal and read back after IDOK.
@@ -23,7 +23,7 @@ public:
     int m_blinkEnabled = 0;
     int m_blinkTrigger = 0;
 
-private:
+  private:
     void DoDataExchange(DataExchange& dx) override;
     BOOL OnInitDialog() override;
     bool OnCommand(WORD id, WORD code, HWND control) override;

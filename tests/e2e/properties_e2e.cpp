@@ -1,0 +1,487 @@
+// The properties dialog and its hot-key field, driven through the panel's Properties button.
+#include <windows.h>
+// The headers below rely on <windows.h> coming first.
+#include <commctrl.h>
+
+#include <algorithm>
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "harness.h"
+
+using namespace e2e;
+
+namespace {
+
+constexpr wchar_t kCaption[] = L"プロパティ設定(Properties)";
+constexpr int kPropertiesButton = 1004;
+constexpr int kField = 1021;
+constexpr int kDuplicateCheck = 1022;
+constexpr int kHotKeyEnabled = 1023;
+constexpr int kTransparency = 1010;
+constexpr int kPeriod = 1025;
+constexpr wchar_t kCurrentText[] = L"現在の設定です。";
+constexpr wchar_t kFreeText[] = L"設定可能です.";
+constexpr wchar_t kTakenText[] =
+    L"このキーの組み合わせは既に他のアプリケーションで使用されています。他の組み合わせに変更してください.";
+constexpr wchar_t kOkTakenText[] =
+    L"HotKey設定は既に他のアプリケーションで使用されています。他の組み合わせに変更してください.";
+
+const POINT kAway{200, 180};  // well outside the centred main window
+
+// A scratch folder without a profile (a folder name can come back from an earlier run).
+std::wstring Fresh(const std::wstring& tag) {
+    const std::wstring folder = MakeScratchFolder(tag);
+    ::DeleteFileW((folder + L"\\Glimmora.ini").c_str());
+    return folder;
+}
+
+std::wstring Prepared(const std::wstring& tag, const std::string& settings) {
+    const std::wstring folder = MakeScratchFolder(tag);
+    WriteFileText(folder + L"\\Glimmora.ini", "[SYSTEM]\r\n" + settings);
+    return folder;
+}
+
+// The lines of the profile, blank ones left out.
+std::vector<std::wstring> ProfileLines(const std::wstring& folder) {
+    std::vector<std::wstring> lines;
+    std::wstring line;
+    for (wchar_t c : ReadFileText(folder + L"\\Glimmora.ini") + L"\n") {
+        if (c == L'\n') {
+            if (!line.empty()) lines.push_back(line);
+            line.clear();
+        } else if (c != L'\r') {
+            line += c;
+        }
+    }
+    return lines;
+}
+
+LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 3000, &result);
+    return static_cast<LRESULT>(result);
+}
+
+bool Checked(HWND dialog, int id) { return Ask(::GetDlgItem(dialog, id), BM_GETCHECK) == BST_CHECKED; }
+
+// A click that opens nothing modal, so the driver can wait for its effect.
+void Click(HWND dialog, int id) { Ask(::GetDlgItem(dialog, id), BM_CLICK); }
+
+// Opens the properties dialog from the panel; null when it does not come.
+HWND OpenProperties(Glimmora& app) {
+    PressButton(app.Panel(), kPropertiesButton);
+    return app.WaitTopLevel(kCaption);
+}
+
+// The message box the dialog shows, waited for.
+HWND WaitMessageBox(Glimmora& app, HWND dialog) {
+    HWND box = nullptr;
+    WaitFor([&] {
+        for (HWND h : TopLevelWindowsOf(app.Pid(), true))
+            if (::GetWindow(h, GW_OWNER) == dialog && !MessageBoxText(h).empty()) return (box = h) != nullptr;
+        return false;
+    });
+    return box;
+}
+
+// Presses `button` of the dialog and returns the text of the message box it shows, closing it.
+std::wstring MessageFor(Glimmora& app, HWND dialog, int button) {
+    PressButton(dialog, button);
+    HWND box = WaitMessageBox(app, dialog);
+    if (!box) return L"(no message box)";
+    const std::wstring text = MessageBoxText(box);
+    CHECK(WindowText(box) == L"Glimmora");
+    PressButton(box, IDOK);
+    WaitFor([&] { return !::IsWindow(box); });
+    return text;
+}
+
+// Gives the focus to a control of the dialog as a click would, and waits for it.
+bool FocusControl(HWND dialog, int id) {
+    HWND control = ::GetDlgItem(dialog, id);
+    ::PostMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    return WaitFor([&] { return FocusOf(dialog) == control; });
+}
+
+INPUT KeyEvent(WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return in;
+}
+
+void Send(std::vector<INPUT> events) {
+    ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+}
+
+// Modifiers down in order, the key down and up, modifiers up in reverse order.
+void Combination(std::initializer_list<WORD> modifiers, WORD key) {
+    std::vector<INPUT> events;
+    for (WORD m : modifiers) events.push_back(KeyEvent(m, false));
+    events.push_back(KeyEvent(key, false));
+    events.push_back(KeyEvent(key, true));
+    for (auto it = modifiers.end(); it != modifiers.begin();) events.push_back(KeyEvent(*--it, true));
+    Send(std::move(events));
+}
+
+bool HeldAnywhere(int vk) { return (::GetAsyncKeyState(vk) & 0x8000) != 0; }
+
+// A window of the driver's own on a thread of its own, with an edit that counts the key messages
+// it gets, and a low-level keyboard hook installed before Glimmora's field takes the keyboard:
+// the later hook runs first, so this one sees only what the field lets pass.
+class Receiver {
+  public:
+    Receiver() {
+        s_self = this;
+        m_thread = ::CreateThread(nullptr, 0, &Receiver::Run, this, 0, &m_threadId);
+        WaitFor([this] { return m_ready.load(); });
+    }
+    ~Receiver() {
+        ::PostThreadMessageW(m_threadId, WM_QUIT, 0, 0);
+        ::WaitForSingleObject(m_thread, 10000);
+        ::CloseHandle(m_thread);
+        s_self = nullptr;
+    }
+    Receiver(const Receiver&) = delete;
+    Receiver& operator=(const Receiver&) = delete;
+
+    int KeyMessages() const { return m_keyMessages.load(); }  // WM_KEYDOWN and WM_CHAR at the edit
+    int HookEvents() const { return m_hookEvents.load(); }    // what got past Glimmora's hook
+    std::wstring Text() const { return WindowText(m_edit); }
+    void Reset() {
+        m_keyMessages = 0;
+        m_hookEvents = 0;
+    }
+    // In front with the edit focused, as after a user's click into it.
+    bool TakeKeyboard() {
+        Ask(m_window, kTakeKeyboard);
+        return WaitFor([this] { return ::GetForegroundWindow() == m_window && FocusOf(m_window) == m_edit; });
+    }
+
+  private:
+    static constexpr UINT kTakeKeyboard = WM_APP + 1;
+
+    static DWORD WINAPI Run(void* p) {
+        auto* self = static_cast<Receiver*>(p);
+        HINSTANCE instance = ::GetModuleHandleW(nullptr);
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = FrameProc;
+        wc.hInstance = instance;
+        wc.lpszClassName = L"GlimmoraE2eReceiver";
+        ::RegisterClassW(&wc);
+        // Shown without taking the activation: Glimmora keeps the keyboard until asked.
+        self->m_window = ::CreateWindowExW(0, wc.lpszClassName, L"receiver", WS_OVERLAPPEDWINDOW, 700, 600,
+                                           320, 120, nullptr, nullptr, instance, nullptr);
+        self->m_edit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 280, 24,
+                                         self->m_window, nullptr, instance, nullptr);
+        self->m_editProc = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrW(self->m_edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditProc)));
+        ::ShowWindow(self->m_window, SW_SHOWNOACTIVATE);
+        HHOOK hook = ::SetWindowsHookExW(WH_KEYBOARD_LL, HookProc, instance, 0);
+        self->m_ready = true;
+        MSG msg;
+        while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        ::UnhookWindowsHookEx(hook);
+        ::DestroyWindow(self->m_window);
+        return 0;
+    }
+    static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == kTakeKeyboard) {
+            ::SetForegroundWindow(hwnd);
+            ::SetFocus(s_self->m_edit);
+            return 0;
+        }
+        return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    static LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_KEYDOWN || message == WM_CHAR) ++s_self->m_keyMessages;
+        return ::CallWindowProcW(s_self->m_editProc, hwnd, message, wParam, lParam);
+    }
+    static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam) {
+        if (code == HC_ACTION && s_self) ++s_self->m_hookEvents;
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline Receiver* s_self = nullptr;
+    HANDLE m_thread = nullptr;
+    DWORD m_threadId = 0;
+    HWND m_window = nullptr;
+    HWND m_edit = nullptr;
+    WNDPROC m_editProc = nullptr;
+    std::atomic<bool> m_ready{false};
+    std::atomic<int> m_keyMessages{0};
+    std::atomic<int> m_hookEvents{0};
+};
+
+// Types a combination into the field of the open dialog; the dialog keeps running.
+bool TypeIntoField(HWND dialog, std::initializer_list<WORD> modifiers, WORD key) {
+    if (!FocusControl(dialog, kField)) return false;
+    Combination(modifiers, key);
+    return true;
+}
+
+const std::vector<std::wstring> kStoredCtrlShiftK = {L"RPHTOKEYFLAG=1", L"RPHOTKEY=75", L"RPMODIFIERS=6"};
+
+// The two lines written before a probe (standard output is in text mode: CR LF).
+bool Traced(Glimmora& app, int modifiers, int key) {
+    const std::string lines =
+        "Modifiers=" + std::to_string(modifiers) + "\r\nHotKey = " + std::to_string(key) + "\r\n";
+    return WaitFor([&] { return app.Output().find(lines) != std::string::npos; });
+}
+
+bool OverlayShown(Glimmora& app) {
+    HWND overlay = app.Overlay();
+    return overlay && ::IsWindowVisible(overlay);
+}
+
+}  // namespace
+
+E2E_SCENARIO(PropertiesOpensWithTheValuesOfTheProfile) {
+    const std::wstring folder = Prepared(
+        L"props open",
+        "COLORCODE=3\r\nTRANS=70\r\nSHAPE=1\r\nSIZE=4\r\nRPHTOKEYFLAG=1\r\nRPHOTKEY=118\r\nRPMODIFIERS=3\r\n"
+        "TENMETU=1\r\nTENMETUTIME=7\r\nTENMETUTRIG=1\r\nMOUSEMON=1\r\nHAMON=1\r\n");
+    Glimmora app(folder);
+    if (!CHECK(app.MainWindow())) return;
+    HWND dialog = OpenProperties(app);
+    if (!CHECK(dialog)) return;
+    CHECK(::GetWindow(dialog, GW_OWNER) == app.MainWindow());
+    CHECK(!::IsWindowEnabled(app.MainWindow()));
+    CHECK(Checked(dialog, 1009));   // "緑(Green)", colour 3
+    CHECK(!Checked(dialog, 1006));  // only one of the group
+    CHECK(Checked(dialog, 1012));   // ring
+    CHECK(Checked(dialog, 1019));   // "100px", size 4
+    CHECK(Checked(dialog, 1027));   // blink while Ctrl is held
+    for (int box : {kHotKeyEnabled, 1024, 1033, 1001}) CHECK(Checked(dialog, box));
+    CHECK_EQ(Ask(::GetDlgItem(dialog, kTransparency), TBM_GETPOS), 70);
+    HWND period = ::GetDlgItem(dialog, kPeriod);
+    CHECK_EQ(Ask(period, TBM_GETPOS), 7);
+    CHECK_EQ(Ask(period, TBM_GETRANGEMIN), 1);
+    CHECK_EQ(Ask(period, TBM_GETRANGEMAX), 10);
+    CHECK(FocusOf(dialog) != ::GetDlgItem(dialog, kField));  // no hook while the dialog opens
+
+    // The stored combination is shown in the field: the duplicate check calls it current.
+    CHECK(MessageFor(app, dialog, kDuplicateCheck) == kCurrentText);
+    PressButton(dialog, IDCANCEL);
+    CHECK(WaitFor([&] { return !::IsWindow(dialog); }));
+    CHECK(::IsWindowEnabled(app.MainWindow()));
+    CHECK(app.Close());
+}
+
+E2E_SCENARIO(PropertiesOkWritesTheFourteenKeysInOrder) {
+    const std::wstring folder = Fresh(L"props ok");
+    Glimmora app(folder);
+    if (!CHECK(app.MainWindow())) return;
+    HWND dialog = OpenProperties(app);
+    if (!CHECK(dialog)) return;
+    CHECK(Checked(dialog, 1006));  // the defaults: yellow, circle, 80px
+    CHECK(Checked(dialog, 1011));
+    CHECK(Checked(dialog, 1015));
+    Click(dialog, 1018);  // "青(Blue)", colour 4
+    Click(dialog, 1012);  // ring
+    Click(dialog, 1020);  // "150px", size 5
+    Ask(::GetDlgItem(dialog, kTransparency), TBM_SETPOS, TRUE, 80);
+    Click(dialog, 1024);  // blink on...
+    Click(dialog, 1028);  // ...while Alt is held
+    Ask(::GetDlgItem(dialog, kPeriod), TBM_SETPOS, TRUE, 3);
+    Click(dialog, 1033);  // click monitor
+    Click(dialog, 1001);  // ripple
+    CHECK(Checked(dialog, 1018) && !Checked(dialog, 1006));
+    PressButton(dialog, IDOK);
+    CHECK(WaitFor([&] { return !::IsWindow(dialog); }));
+    CHECK(WaitFor([&] { return ProfileLines(folder).size() == 15; }));
+    const std::vector<std::wstring> expected = {
+        L"[SYSTEM]",  L"COLORCODE=4",   L"TRANS=80",       L"SHAPE=1",     L"SIZE=5",
+        L"POSCTL=0",  L"KANDO=0",       L"RPHTOKEYFLAG=0", L"RPHOTKEY=90", L"RPMODIFIERS=1",
+        L"TENMETU=1", L"TENMETUTIME=3", L"TENMETUTRIG=2",  L"MOUSEMON=1",  L"HAMON=1",
+    };
+    const std::vector<std::wstring> written = ProfileLines(folder);
+    CHECK(written == expected);
+    if (written != expected)
+        for (const std::wstring& line : written) std::printf("    %s\n", Narrow(line).c_str());
+    CHECK(app.Close());
+}
+
+E2E_SCENARIO(PropertiesCancelWritesNothing) {
+    const std::string settings = "COLORCODE=2\r\nTRANS=40\r\n[OTHER]\r\nKEEP=1\r\n";
+    const std::wstring folder = Prepared(L"props cancel", settings);
+    const std::wstring before = ReadFileText(folder + L"\\Glimmora.ini");
+    Glimmora app(folder);
+    if (!CHECK(app.MainWindow())) return;
+    HWND dialog = OpenProperties(app);
+    if (!CHECK(dialog)) return;
+    CHECK(Checked(dialog, 1008));  // red
+    Click(dialog, 1029);
+    Click(dialog, 1012);
+    Ask(::GetDlgItem(dialog, kTransparency), TBM_SETPOS, TRUE, 90);
+    PressButton(dialog, IDCANCEL);
+    CHECK(WaitFor([&] { return !::IsWindow(dialog); }));
+    // Opened again, the dialog shows the values from before.
+    dialog = OpenProperties(app);
+    if (CHECK(dialog)) {
+        CHECK(Checked(dialog, 1008));
+        CHECK(Checked(dialog, 1011));
+        CHECK_EQ(Ask(::GetDlgItem(dialog, kTransparency), TBM_GETPOS), 40);
+        PressButton(dialog, IDCANCEL);
+        CHECK(WaitFor([&] { return !::IsWindow(dialog); }));
+    }
+    CHECK(app.Close());
+    CHECK(ReadFileText(folder + L"\\Glimmora.ini") == before);
+}
+
+E2E_SCENARIO(HotKeyFieldTakesCtrlShiftKFromEveryoneAndOkMakesItTheToggle) {
+    ::SetCursorPos(kAway.x, kAway.y);  // the mark hides over the main window
+    // The old toggle: Ctrl+Alt+F7.
+    const std::wstring folder =
+        Prepared(L"props field", "RPHTOKEYFLAG=1\r\nRPHOTKEY=118\r\nRPMODIFIERS=3\r\n");
+    Receiver receiver;
+    Glimmora app(folder);
+    if (!CHECK(app.MainWindow())) return;
+    HWND dialog = OpenProperties(app);
+    if (!CHECK(dialog)) return;
+    if (!CHECK(WaitFor([&] { return ::GetForegroundWindow() == dialog; }))) return;
+    if (!CHECK(FocusControl(dialog, kField))) return;
+
+    receiver.Reset();
+    // Esc, Enter and Tab do nothing in the dialog while the field has the keyboard.
+    Combination({}, VK_ESCAPE);
+    Combination({}, VK_RETURN);
+    Combination({}, VK_TAB);
+    Combination({VK_CONTROL, VK_SHIFT}, 'K');
+    CHECK_EQ(receiver.HookEvents(), 0);
+    CHECK_EQ(receiver.KeyMessages(), 0);
+    CHECK(::IsWindowVisible(dialog));
+    CHECK(FocusOf(dialog) == ::GetDlgItem(dialog, kField));
+    for (int vk : {VK_CONTROL, VK_SHIFT, int{'K'}}) CHECK(!HeldAnywhere(vk));
+
+    PressButton(dialog, IDOK);
+    CHECK(WaitFor([&] { return !::IsWindow(dialog); }));
+    // Saved once the dialog has gone.
+    CHECK(WaitFor([&] { return ProfileLines(folder).size() == 15; }));
+    const std::vector<std::wstring> lines = ProfileLines(folder);
+    CHECK(std::search(lines.begin(), lines.end(), kStoredCtrlShiftK.begin(), kStoredCtrlShiftK.end()) !=
+          lines.end());
+    CHECK(Traced(app, 6, 75));
+
+    // The new combination toggles the mark; the old one does nothing any more.
+    receiver.Reset();
+    Combination({VK_CONTROL, VK_SHIFT}, 'K');
+    std::printf("    receiver hook saw %d\n", receiver.HookEvents());
+    if (!CHECK(WaitFor([&] { return OverlayShown(app); })))
+        std::printf("    overlay %p, button \"%s\", main iconic %d\n", static_cast<void*>(app.Overlay()),
+                    Narrow(WindowText(::GetDlgItem(app.Panel(), 1002))).c_str(),
+                    ::IsIconic(app.MainWindow()));
+    if (!OverlayShown(app)) {
+        for (int vk = 1; vk < 256; ++vk) if (HeldAnywhere(vk)) std::printf("    held %02x\n", vk);
+        const bool free = ::RegisterHotKey(nullptr, 55, MOD_CONTROL | MOD_SHIFT, 'K');
+        ::UnregisterHotKey(nullptr, 55);
+        std::printf("    ctrl+shift+k free %d; output: %s\n", free, app.Output().c_str());
+        Combination({VK_CONTROL, VK_SHIFT}, 'K');
+        std::printf("    again: %d\n", WaitFor([&] { return OverlayShown(app); }));
+    }
+    Combination({VK_CONTROL, VK_MENU}, VK_F7);
+    Ask(app.Panel(), WM_NULL);
+    CHECK(!WaitFor([&] { return !OverlayShown(app); }, 500));
+    Combination({VK_CONTROL, VK_SHIFT}, 'K');
+    CHECK(WaitFor([&] { return app.Overlay() == nullptr; }));
+    CHECK(app.Close());
+}
+
+E2E_SCENARIO(DuplicateCheckAnswersCurrentFreeAndTaken) {
+    const std::wstring folder = Prepared(L"props dup", "RPHOTKEY=118\r\nRPMODIFIERS=3\r\n");
+    Glimmora app(folder);
+    if (!CHECK(app.MainWindow())) return;
+    HWND dialog = OpenProperties(app);
+    if (!CHECK(dialog)) return;
+    CHECK(MessageFor(app, dialog, kDuplicateCheck) == kCurrentText);
+
+    // Free: Ctrl+Shift+F11, checked with the hot key not even enabled.
+    CHECK(!Checked(dialog, kHotKeyEnabled));
+    CHECK(TypeIntoField(dialog, {VK_CONTROL, VK_SHIFT}, VK_F11));
+    CHECK(MessageFor(app, dialog, kDuplicateCheck) == kFreeText);
+
+    // Taken: a combination the driver holds.
+    HWND holder =
+        ::CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    CHECK(::RegisterHotKey(holder, 9, MOD_CONTROL | MOD_SHIFT, VK_F12));
+    CHECK(TypeIntoField(dialog, {VK_CONTROL, VK_SHIFT}, VK_F12));
+    CHECK(MessageFor(app, dialog, kDuplicateCheck) == kTakenText);
+    ::UnregisterHotKey(holder, 9);
+    ::DestroyWindow(holder);
+    CHECK(Traced(app, 6, VK_F12));
+
+    // The stored combination typed again is current once more, and nothing was written.
+    CHECK(TypeIntoField(dialog, {VK_CONTROL, VK_MENU}, VK_F7));
+    CHECK(MessageFor(app, dialog, kDuplicateCheck) == kCurrentText);
+    PressButton(dialog, IDCANCEL);
+    CHECK(WaitFor([&] { return !::IsWindow(dialog); }));
+    CHECK(app.Close());
+    CHECK(ProfileLines(folder) ==
+          (std::vector<std::wstring>{L"[SYSTEM]", L"RPHOTKEY=118", L"RPMODIFIERS=3"}));
+}
+
+E2E_SCENARIO(FailedProbeOnOkKeepsThePropertiesOpen) {
+    const std::wstring folder =
+        Prepared(L"props taken", "RPHTOKEYFLAG=1\r\nRPHOTKEY=118\r\nRPMODIFIERS=3\r\n");
+    HWND holder =
+        ::CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    if (!CHECK(::RegisterHotKey(holder, 9, MOD_CONTROL | MOD_SHIFT, VK_F12))) return;
+    Glimmora app(folder);
+    if (!CHECK(app.MainWindow())) return;
+    HWND dialog = OpenProperties(app);
+    if (CHECK(dialog)) {
+        CHECK(TypeIntoField(dialog, {VK_CONTROL, VK_SHIFT}, VK_F12));
+        CHECK(MessageFor(app, dialog, IDOK) == kOkTakenText);
+        CHECK(::IsWindow(dialog) && ::IsWindowVisible(dialog));
+        CHECK(!::IsWindowEnabled(app.MainWindow()));
+        // Nothing was taken over: cancelling leaves the profile and the old toggle as they were.
+        PressButton(dialog, IDCANCEL);
+        CHECK(WaitFor([&] { return !::IsWindow(dialog); }));
+    }
+    CHECK(ProfileLines(folder) ==
+          (std::vector<std::wstring>{L"[SYSTEM]", L"RPHTOKEYFLAG=1", L"RPHOTKEY=118", L"RPMODIFIERS=3"}));
+    CHECK(!::RegisterHotKey(holder, 10, MOD_CONTROL | MOD_ALT, VK_F7));  // still Glimmora's
+    ::UnregisterHotKey(holder, 10);
+    ::UnregisterHotKey(holder, 9);
+    ::DestroyWindow(holder);
+    CHECK(app.Close());
+}
+
+E2E_SCENARIO(KeysReachOtherWindowsAgainAfterThePropertiesClose) {
+    const std::wstring folder = Fresh(L"props after");
+    Receiver receiver;
+    Glimmora app(folder);
+    if (!CHECK(app.MainWindow())) return;
+    HWND dialog = OpenProperties(app);
+    if (!CHECK(dialog)) return;
+    if (!CHECK(WaitFor([&] { return ::GetForegroundWindow() == dialog; }))) return;
+
+    // Shift+Tab from the duplicate button into the field: the hook comes after Shift and Tab
+    // went down, and their releases must still reach the system.
+    CHECK(FocusControl(dialog, kDuplicateCheck));
+    Send({KeyEvent(VK_SHIFT, false), KeyEvent(VK_TAB, false)});
+    CHECK(WaitFor([&] { return FocusOf(dialog) == ::GetDlgItem(dialog, kField); }));
+    Send({KeyEvent(VK_TAB, true), KeyEvent(VK_SHIFT, true)});
+    Ask(dialog, WM_NULL);
+    CHECK(!HeldAnywhere(VK_SHIFT));
+    CHECK(!HeldAnywhere(VK_TAB));
+
+    // Closed while the field still has the keyboard.
+    Combination({VK_CONTROL}, 'Q');
+    ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    CHECK(WaitFor([&] { return !::IsWindow(dialog); }));
+
+    if (!CHECK(receiver.TakeKeyboard())) return;
+    Combination({}, 'A');
+    Combination({VK_SHIFT}, 'B');
+    CHECK(WaitFor([&] { return receiver.Text() == L"aB"; }));
+    CHECK(receiver.Text() == L"aB");
+    CHECK(app.Close());
+}
