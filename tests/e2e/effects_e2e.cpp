@@ -130,18 +130,19 @@ class Hands {
     bool m_down[kCount] = {};
 };
 
-// Starts Glimmora with the pointer at kAway and switches the mark on with the ON/OFF button. Returns
-// once the click timer has surely ticked: its first tick arms the ripple and the colour swap, so a press
+// Switches the mark on with the ON/OFF button and leaves it on the pointer at kAway. Returns once the
+// click timer has surely ticked: its first tick arms the ripple and the colour swap, so a press
 // before it would be taken for a button held at start. It is due 20 ms after the follow timer starts,
 // and three follow ticks, each seen moving the mark, take at least 30 ms.
 HWND StartMark(Glimmora& app) {
-    if (!app.MainWindow()) return nullptr;
+    if (!CHECK(app.MainWindow())) return nullptr;
     PressButton(app.Panel(), 1002);
     HWND overlay = nullptr;
-    if (!WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); })) return nullptr;
+    if (!CHECK(WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); })))
+        return nullptr;
     for (POINT p : {POINT{kAway.x + 3, kAway.y}, POINT{kAway.x, kAway.y + 3}, kAway}) {
         ::SetCursorPos(p.x, p.y);
-        if (!WaitFor([&] { return Centred(overlay, p); }, 3000)) return nullptr;
+        if (!CHECK(WaitFor([&] { return Centred(overlay, p); }, 3000))) return nullptr;
     }
     return overlay;
 }
@@ -224,7 +225,7 @@ E2E_SCENARIO(LeftButtonShowsTheDotGrowsTheDiscAndReleaseSendsARipple) {
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
     HWND overlay = StartMark(app);
-    if (!CHECK(overlay)) return;
+    if (!overlay) return;
     CHECK(SizeIs(overlay, kDiameter));
     CHECK(WaitFor([&] { return Shows(overlay, kOverlayColour, kOverlayColour); }, 3000));
 
@@ -260,7 +261,7 @@ E2E_SCENARIO(RightButtonGrowsTheDiscButStartsNoRipple) {
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
     HWND overlay = StartMark(app);
-    if (!CHECK(overlay)) return;
+    if (!overlay) return;
     CHECK(WaitFor([&] { return Shows(overlay, kOverlayColour, kOverlayColour); }, 3000));
 
     // The centre must never turn red: watched while the button is held and until well after release,
@@ -293,7 +294,7 @@ E2E_SCENARIO(RingTurnsToTheClickColourWhileAButtonIsHeld) {
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
     HWND overlay = StartMark(app);
-    if (!CHECK(overlay)) return;
+    if (!overlay) return;
     // A point in the middle of the 15 px band, left of the centre.
     auto band = [&] {
         const RECT r = WindowRect(overlay);
@@ -329,7 +330,7 @@ E2E_SCENARIO(BlinkShowsOnlyItsStepsAndAlternates) {
         ::SetCursorPos(kAway.x, kAway.y);
         Glimmora app(folder);
         HWND overlay = StartMark(app);
-        if (!CHECK(overlay)) continue;
+        if (!overlay) continue;
         std::set<int> seen, stray;
         int changes = 0, last = -1;
         const bool allSeen = WaitFor(
@@ -354,7 +355,7 @@ E2E_SCENARIO(BlinkOnCtrlKeepsTheAlphaSteadyUntilCtrlIsHeld) {
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
     HWND overlay = StartMark(app);
-    if (!CHECK(overlay)) return;
+    if (!overlay) return;
     // Steady is the absence of change: watched for eight blink ticks.
     auto steadyFor = [&](DWORD ms) {
         const ULONGLONG end = ::GetTickCount64() + ms;
@@ -395,7 +396,7 @@ E2E_SCENARIO(AThousandRipplesLeakNoGdiObject) {
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
     HWND overlay = StartMark(app);
-    if (!CHECK(overlay)) return;
+    if (!overlay) return;
 
     Hands hands;
     // One ripple, paced by what the click tick does: it grows the disc when it sees the press (and

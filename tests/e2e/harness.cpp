@@ -35,7 +35,12 @@ std::string Narrow(const std::wstring& s) {
     ::WideCharToMultiByte(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), out.data(), n, nullptr, nullptr);
     return out;
 }
-std::string Show(const std::wstring& s) { return "\"" + Narrow(s) + "\""; }
+std::string Show(const std::wstring& s) {
+    std::string quoted = "\"";
+    quoted += Narrow(s);
+    quoted += '"';
+    return quoted;
+}
 
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
     const ULONGLONG end = ::GetTickCount64() + timeoutMs;
