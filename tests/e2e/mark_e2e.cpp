@@ -276,6 +276,7 @@ E2E_SCENARIO(HotKeyHeldElsewhereIsReportedAtStart) {
         return false;
     });
     if (CHECK(box)) {
+        CHECK(WindowText(box) == L"Glimmora");  // the application name, taken from the file name
         CHECK(MessageBoxText(box) == L"ホットキーの登録が失敗しました.他のキーに変更してください.");
         PressButton(box, IDOK);
     }
@@ -298,4 +299,43 @@ E2E_SCENARIO(ClosingWithTheMarkOnRemovesItAndFreesTheHotKey) {
     CHECK(::RegisterHotKey(other.Hwnd(), 3, MOD_CONTROL | MOD_SHIFT, 'K'));
     ::UnregisterHotKey(other.Hwnd(), 3);
     CHECK(!FileExists(folder + L"\\Glimmora.ini") || ReadFileText(folder + L"\\Glimmora.ini").find(L"COLORCODE") == std::wstring::npos);
+}
+
+E2E_SCENARIO(StartedByABareOrRelativeNameItStillReadsTheProfileBesideIt) {
+    const std::wstring folder = Prepared(L"relative", "SIZE=5\r\n");
+    const std::wstring parent = folder.substr(0, folder.rfind(L'\\'));
+    const std::wstring leaf = folder.substr(folder.rfind(L'\\') + 1);
+    struct Start {
+        std::wstring commandLine;
+        std::wstring workingDirectory;
+    };
+    for (const Start& s : {Start{L"Glimmora.exe", folder}, Start{L"\"" + leaf + L"\\Glimmora.exe\"", parent}}) {
+        ::SetCursorPos(kAway.x, kAway.y);
+        Glimmora app(folder, s.commandLine, s.workingDirectory);
+        if (!CHECK(app.MainWindow())) continue;
+        HWND overlay = SwitchOnByButton(app);
+        if (CHECK(overlay)) CHECK_EQ(WindowRect(overlay).right - WindowRect(overlay).left, 150);
+        CHECK(app.Close());
+    }
+}
+
+E2E_SCENARIO(ABlinkPeriodOfZeroOrBelowStillBlinks) {
+    for (const char* period : {"0", "-3"}) {
+        const std::wstring folder = Prepared(L"period", std::string("TENMETU=1\r\nTRANS=100\r\nTENMETUTIME=") + period + "\r\n");
+        ::SetCursorPos(kAway.x, kAway.y);
+        Glimmora app(folder);
+        if (!CHECK(app.MainWindow())) continue;
+        HWND overlay = SwitchOnByButton(app);
+        if (!CHECK(overlay)) continue;
+        // Treated as a period of 1: full alpha, then nothing, and so on.
+        auto alphaIs = [&](BYTE wanted) {
+            BYTE alpha = 1;
+            ::GetLayeredWindowAttributes(overlay, nullptr, &alpha, nullptr);
+            return alpha == wanted;
+        };
+        CHECK(WaitFor([&] { return alphaIs(0); }, 3000));
+        CHECK(WaitFor([&] { return alphaIs(255); }, 3000));
+        CHECK(app.Close());
+        CHECK_EQ(app.ExitCode(), 0);
+    }
 }
