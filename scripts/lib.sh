@@ -18,6 +18,15 @@ ensure_wine_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.glimmora-ready"
   fi
+  # The dialogs' fonts do not exist here; a Japanese font in their place shows the Japanese texts.
+  if [ ! -f "$WINEPREFIX/.glimmora-fonts" ]; then
+    local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+    for font in "MS Shell Dlg" "MS Shell Dlg 2" "MS UI Gothic"; do
+      env -u DISPLAY wine reg add "$key" /v "$font" /t REG_SZ /d IPAPGothic /f >/dev/null 2>&1
+    done
+    wineserver -w
+    touch "$WINEPREFIX/.glimmora-fonts"
+  fi
 }
 
 # Starts Xvfb on the first free display (and a compositor, so translucency is drawn) and exports DISPLAY.

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -12,14 +13,23 @@ namespace e2e {
 struct Scenario {
     const char* name;
     void (*run)();
+    bool onRequest;  // runs only when named on the command line (long soaks, screenshots)
 };
 std::vector<Scenario>& Scenarios();
 struct Register {
-    Register(const char* name, void (*run)()) { Scenarios().push_back({name, run}); }
+    Register(const char* name, void (*run)(), bool onRequest = false) {
+        Scenarios().push_back({name, run, onRequest});
+    }
 };
 #define E2E_SCENARIO(name)                                 \
     static void name();                                    \
     static const ::e2e::Register name##_registration{#name, name}; \
+    static void name()
+
+// A scenario that runs only when named on the command line.
+#define E2E_ON_REQUEST(name)                                     \
+    static void name();                                          \
+    static const ::e2e::Register name##_registration{#name, name, true}; \
     static void name()
 
 // Records a failed check of the running scenario; the scenario goes on.
@@ -93,5 +103,53 @@ void PressButton(HWND dialog, int id);
 // Posts a key press to the window that has the keyboard focus in `thread`'s window.
 void PostKey(HWND target, WPARAM vk);
 HWND FocusOf(HWND anyWindowOfThread);
+
+// ---- keyboard ----
+// Modifiers down in order, the key down and up, the modifiers up in reverse order: one SendInput.
+void SendCombination(std::initializer_list<WORD> modifiers, WORD key);
+bool KeyHeldAnywhere(int vk);
+
+// A window of the driver's own, on a thread of its own, with an edit that takes what is typed into
+// it. It also installs a low-level keyboard hook when made, counting the key events that reach it: a
+// hook installed later (the hot-key field's) runs before it and may swallow them.
+class KeyTarget {
+public:
+    KeyTarget();
+    ~KeyTarget();
+    KeyTarget(const KeyTarget&) = delete;
+    KeyTarget& operator=(const KeyTarget&) = delete;
+
+    // In front with the edit focused, as after a user's click into it; false when that does not come.
+    bool TakeKeyboard();
+    std::wstring Text() const;
+    void Clear();             // empties the edit and the count
+    int HookEvents() const;  // key events that got past every hook installed after this one
+    HWND Window() const { return m_window; }
+
+private:
+    static DWORD WINAPI Run(void* self);
+    static LRESULT CALLBACK FrameProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK HookProc(int, WPARAM, LPARAM);
+
+    HANDLE m_thread = nullptr;
+    DWORD m_threadId = 0;
+    HWND m_window = nullptr;
+    HWND m_edit = nullptr;
+    volatile LONG m_ready = 0;
+};
+
+// ---- what a process holds (-1 when it cannot be measured) ----
+// GDI objects; under Wine, where GetGuiResources answers 0, the live entries of its GDI handle table.
+long GdiObjectCount(HANDLE process);
+// USER objects; under Wine, which answers 0 as well, its windows (top-level and children).
+long UserObjectCount(HANDLE process, DWORD pid);
+// Kernel handles; under Wine, counted in the system's handle list.
+long KernelHandleCount(HANDLE process, DWORD pid);
+struct MemoryUse {
+    SIZE_T workingSet = 0;
+    SIZE_T peakWorkingSet = 0;
+    SIZE_T privateBytes = 0;  // under Wine: the resident anonymous memory of the Unix process
+};
+MemoryUse MemoryOf(HANDLE process);
 
 }  // namespace e2e
