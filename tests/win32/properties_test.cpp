@@ -7,7 +7,6 @@
 
 #include <atomic>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -88,13 +87,10 @@ INPUT Key(WORD vk, bool up) {
 }
 
 // Types from another thread, as a keyboard would: the low-level hook runs on this thread,
-// which has to take messages meanwhile.
+// which has to take messages meanwhile. The caller pumps on until it sees the effect.
 void Type(HWND dialog, std::vector<INPUT> events) {
     Thread user([&] { ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT)); });
     PumpUntil(dialog, [&] { return user.Finished(); });
-    // The hook's posts are in the queue by now; let them through.
-    PumpUntil(
-        dialog, [] { return false; }, 50);
 }
 
 bool HeldForOthers(int vk) {
@@ -113,8 +109,9 @@ class Listener {
               m_threadId = ::GetCurrentThreadId();
               s_self = this;
               HHOOK hook = ::SetWindowsHookExW(WH_KEYBOARD_LL, Proc, ::GetModuleHandleW(nullptr), 0);
-              m_ready = true;
               MSG msg;
+              ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // a queue for the quit message
+              m_ready = true;
               while (::GetMessageW(&msg, nullptr, 0, 0) > 0) ::DispatchMessageW(&msg);
               ::UnhookWindowsHookEx(hook);
               s_self = nullptr;
@@ -127,14 +124,17 @@ class Listener {
     }
     int Events() const { return m_events.load(); }
     int Downs(WORD vk) const { return m_downs[vk].load(); }
+    int Ups(WORD vk) const { return m_ups[vk].load(); }
 
   private:
     static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam) {
         if (code == HC_ACTION && s_self) {
             const auto* e = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
             ++s_self->m_events;
-            if ((wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN) && e->vkCode < 256)
-                ++s_self->m_downs[e->vkCode];
+            if (e->vkCode < 256) {
+                const bool down = wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN;
+                ++(down ? s_self->m_downs : s_self->m_ups)[e->vkCode];
+            }
         }
         return ::CallNextHookEx(nullptr, code, wParam, lParam);
     }
@@ -144,6 +144,7 @@ class Listener {
     std::atomic<DWORD> m_threadId{0};
     std::atomic<int> m_events{0};
     std::atomic<int> m_downs[256]{};
+    std::atomic<int> m_ups[256]{};
     Thread m_thread;  // last: its body uses the members above
 };
 
@@ -221,32 +222,6 @@ void Press(HWND dialog, int id) { ::PostMessageW(::GetDlgItem(dialog, id), BM_CL
 
 bool Checked(HWND dialog, int id) {
     return ::SendMessageW(::GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-// A visible window owned by `owner` (a message box over the dialog), waited for.
-HWND OwnedPopup(HWND owner) {
-    struct Query {
-        HWND owner;
-        HWND found;
-    } query{owner, nullptr};
-    WaitFor([&] {
-        ::EnumThreadWindows(
-            ::GetWindowThreadProcessId(owner, nullptr),
-            [](HWND h, LPARAM p) -> BOOL {
-                auto* q = reinterpret_cast<Query*>(p);
-                if (::IsWindowVisible(h) && ::GetWindow(h, GW_OWNER) == q->owner) q->found = h;
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&query));
-        return query.found != nullptr;
-    });
-    return query.found;
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[512] = {};
-    ::GetWindowTextW(window, text, 512);
-    return text;
 }
 
 // Holds a combination from another thread's window, as another program would.
@@ -327,10 +302,11 @@ TEST_F(Properties, FieldTakesEveryKeyWhileFocusedAndNothingPasses) {
     ASSERT_TRUE(d.Open());
     ASSERT_TRUE(d.Focus(GLM_IDC_HOTKEY_FIELD));
 
+    const HotKeyEntry& entry = d.field.Entry();
     Type(d.dialog.Hwnd(), {Key(VK_CONTROL, false), Key(VK_SHIFT, false), Key('K', false), Key('K', true),
                            Key(VK_SHIFT, true), Key(VK_CONTROL, true)});
-    EXPECT_EQ(d.field.Entry().selectedKey, 'K');
-    EXPECT_EQ(d.field.Entry().selectedModifiers, 0x03);  // Shift | Ctrl, field form
+    EXPECT_TRUE(PumpUntil(d.dialog.Hwnd(), [&] { return entry.selectedKey == 'K' && entry.freshEntry; }));
+    EXPECT_EQ(entry.selectedModifiers, 0x03);  // Shift | Ctrl, field form
     EXPECT_EQ(others.Events(), 0);
     EXPECT_FALSE(HeldForOthers(VK_CONTROL));
     EXPECT_FALSE(HeldForOthers('K'));
@@ -338,13 +314,14 @@ TEST_F(Properties, FieldTakesEveryKeyWhileFocusedAndNothingPasses) {
     // Focus elsewhere: the hook is gone and keys pass again.
     ASSERT_TRUE(d.Focus(GLM_IDC_DUPLICATE));
     Type(d.dialog.Hwnd(), {Key('J', false), Key('J', true)});
-    EXPECT_EQ(others.Downs('J'), 1);
-    EXPECT_EQ(d.field.Entry().selectedKey, 'K');
+    EXPECT_TRUE(PumpUntil(d.dialog.Hwnd(), [&] { return others.Downs('J') == 1; }));
+    EXPECT_EQ(entry.selectedKey, 'K');
 }
 
 // Shift+Tab into the field: the hook never saw Shift go down, so swallowing its release
 // would leave Shift held for every other program.
 TEST_F(Properties, ShiftTabIntoTheFieldLeavesNoKeyHeld) {
+    Listener others;
     FieldDialog d;
     ASSERT_TRUE(d.Open());
     d.field.Entry() = {'Z', 0x04, 0, 0, true, 0, 0};  // a preset: Alt+Z, complete
@@ -354,10 +331,16 @@ TEST_F(Properties, ShiftTabIntoTheFieldLeavesNoKeyHeld) {
     ASSERT_TRUE(PumpUntil(d.dialog.Hwnd(), [&] { return ::GetFocus() == d.Field(); }));
     Type(d.dialog.Hwnd(), {Key(VK_TAB, true), Key(VK_SHIFT, true)});
 
+    // Both releases went on past the field's hook. (Checking the key state alone is not enough
+    // under Wine: the next X focus event resets keys X does not see held.)
+    const auto shiftUps = [&] {
+        return others.Ups(VK_SHIFT) + others.Ups(VK_LSHIFT) + others.Ups(VK_RSHIFT);
+    };
+    EXPECT_TRUE(PumpUntil(d.dialog.Hwnd(), [&] { return shiftUps() == 1 && others.Ups(VK_TAB) == 1; }));
     EXPECT_FALSE(HeldForOthers(VK_SHIFT));
     EXPECT_FALSE(HeldForOthers(VK_TAB));
     // The releases still reach the field: the first one cleared the preset.
-    EXPECT_EQ(d.field.Entry().selectedKey, 0);
+    EXPECT_TRUE(PumpUntil(d.dialog.Hwnd(), [&] { return d.field.Entry().selectedKey == 0; }));
     EXPECT_EQ(d.field.Entry().selectedModifiers, 0);
     EXPECT_EQ(::GetFocus(), d.Field());
 }
@@ -372,7 +355,8 @@ TEST_F(Properties, HookGoesWithTheFieldWhicheverWayItIsDestroyed) {
         d.dialog.DestroyWindow();
         sink.TakeKeyboard();
         Type(nullptr, {Key('J', false), Key('J', true)});
-        EXPECT_EQ(Sink::Downs(), 1) << "window destroyed with the focus in the field";
+        EXPECT_TRUE(PumpUntil(nullptr, [] { return Sink::Downs() == 1; }))
+            << "window destroyed with the focus in the field";
     }
     {
         Sink sink;
@@ -385,7 +369,8 @@ TEST_F(Properties, HookGoesWithTheFieldWhicheverWayItIsDestroyed) {
         }
         sink.TakeKeyboard();
         Type(nullptr, {Key('J', false), Key('J', true)});
-        EXPECT_EQ(Sink::Downs(), 1) << "object destroyed with the focus in the field";
+        EXPECT_TRUE(PumpUntil(nullptr, [] { return Sink::Downs() == 1; }))
+            << "object destroyed with the focus in the field";
     }
 }
 
@@ -408,7 +393,7 @@ TEST_F(Properties, DialogShowsTheMembersAndOkReadsTheControlsBack) {
     struct Seen {
         bool anyColour = true, ring = false, size60 = false, size40 = true, alt = false, hotKey = true;
         LRESULT transparency = -1, period = -1;
-        int focusId = 0;
+        int focusId = 0, firstTabStopId = -1;
     } seen;
     const INT_PTR result = RunModal(dlg, [&](HWND w) {
         seen.anyColour = false;
@@ -423,6 +408,7 @@ TEST_F(Properties, DialogShowsTheMembersAndOkReadsTheControlsBack) {
         // The dialog becomes visible before its activation has placed the focus.
         WaitFor([&] { return ::IsChild(w, FocusOf(w)) != FALSE; });
         seen.focusId = ::GetDlgCtrlID(FocusOf(w));
+        seen.firstTabStopId = ::GetDlgCtrlID(::GetNextDlgTabItem(w, nullptr, FALSE));
         ::SendMessageW(::GetDlgItem(w, GLM_IDC_SIZE_150), BM_CLICK, 0, 0);
         Press(w, IDOK);
     });
@@ -435,9 +421,10 @@ TEST_F(Properties, DialogShowsTheMembersAndOkReadsTheControlsBack) {
     EXPECT_FALSE(seen.hotKey);
     EXPECT_EQ(seen.transparency, 100);
     EXPECT_EQ(seen.period, 10);
-    // The first tab stop: a checked radio button takes a tab stop, so the shape's "ring" comes
-    // before the transparency slider here. Never the hot-key field: no hook at opening.
-    EXPECT_EQ(seen.focusId, GLM_IDC_SHAPE_RING);
+    // The first tab stop, never the hot-key field: no hook at opening. A checked radio button
+    // takes a tab stop, so here the shape's "ring" comes before the transparency slider.
+    EXPECT_EQ(seen.focusId, seen.firstTabStopId);
+    EXPECT_NE(seen.focusId, GLM_IDC_HOTKEY_FIELD);
 
     EXPECT_EQ(dlg.m_colourCode, -1);
     EXPECT_EQ(dlg.m_transparency, 100);
@@ -452,37 +439,4 @@ TEST_F(Properties, DialogShowsTheMembersAndOkReadsTheControlsBack) {
     EXPECT_EQ(dlg.m_rippleEnabled, 1);
     EXPECT_EQ(dlg.m_blinkEnabled, 1);
     EXPECT_EQ(dlg.m_blinkTrigger, 2);
-}
-
-// Stored modifiers with a stray bit never equal the field: OK probes the preset and, when the
-// combination is taken, says so and stays open; once it is free, stores it reduced.
-TEST_F(Properties, OkProbesAChangedCombinationAndStaysOpenWhileItIsTaken) {
-    PropatyDlg dlg;
-    dlg.m_hotKeyEnabled = 1;
-    dlg.m_hotKeyCode = kRareKey;
-    dlg.m_hotKeyModifiers = 0x4000 | static_cast<int>(kRareModifiers);
-    dlg.m_blinkPeriod = 0;
-    auto holder = std::make_unique<Holder>(kRareModifiers, kRareKey);
-    ASSERT_TRUE(holder->Registered());
-
-    std::wstring message;
-    bool openAfterBox = false;
-    const INT_PTR result = RunModal(dlg, [&](HWND w) {
-        Press(w, IDOK);
-        if (HWND box = OwnedPopup(w)) {
-            message = TextOf(::GetDlgItem(box, 0xFFFF));
-            ::PostMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-            WaitFor([&] { return !::IsWindow(box); });
-        }
-        openAfterBox = ::IsWindow(w) && ::IsWindowVisible(w);
-        holder->Release();
-        Press(w, IDOK);
-    });
-    EXPECT_EQ(message,
-              L"HotKey設定は既に他のアプリケーションで使用されています。他の組み合わせに変更してください.");
-    EXPECT_TRUE(openAfterBox);
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dlg.m_hotKeyCode, static_cast<int>(kRareKey));
-    EXPECT_EQ(dlg.m_hotKeyModifiers, static_cast<int>(kRareModifiers));
-    EXPECT_EQ(dlg.m_blinkPeriod, 1);
 }
