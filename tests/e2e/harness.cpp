@@ -1,6 +1,8 @@
 #include "harness.h"
 
+#include <psapi.h>
 #include <shellapi.h>
+#include <winternl.h>
 
 #include <cstdio>
 #include <cstring>
@@ -61,10 +63,14 @@ bool IsWine() {
 std::wstring MakeScratchFolder(const std::wstring& tag) {
     wchar_t temp[MAX_PATH];
     ::GetTempPathW(MAX_PATH, temp);
+    // Process ids come back after the Wine server restarts: a name that exists already is skipped,
+    // so every scenario starts from a folder of its own.
     static int counter = 0;
-    const std::wstring folder = std::wstring(temp) + L"glimmora e2e " + std::to_wstring(::GetCurrentProcessId()) +
-                                L"-" + std::to_wstring(++counter) + L" " + tag;
-    ::CreateDirectoryW(folder.c_str(), nullptr);
+    std::wstring folder;
+    do {
+        folder = std::wstring(temp) + L"glimmora e2e " + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                 std::to_wstring(++counter) + L" " + tag;
+    } while (!::CreateDirectoryW(folder.c_str(), nullptr) && ::GetLastError() == ERROR_ALREADY_EXISTS);
     ::CopyFileW(g_exeSource.c_str(), (folder + L"\\Glimmora.exe").c_str(), FALSE);
     return folder;
 }
@@ -246,6 +252,191 @@ void PostKey(HWND target, WPARAM vk) {
     const UINT scan = ::MapVirtualKeyW(static_cast<UINT>(vk), MAPVK_VK_TO_VSC);
     ::PostMessageW(target, WM_KEYDOWN, vk, 1 | (scan << 16));
     ::PostMessageW(target, WM_KEYUP, vk, 1 | (scan << 16) | 0xC0000000);
+}
+
+// ---- keyboard ----
+
+void SendCombination(std::initializer_list<WORD> modifiers, WORD key) {
+    auto event = [](WORD vk, bool up) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        return in;
+    };
+    std::vector<INPUT> events;
+    for (WORD m : modifiers) events.push_back(event(m, false));
+    events.push_back(event(key, false));
+    events.push_back(event(key, true));
+    for (auto it = modifiers.end(); it != modifiers.begin();) events.push_back(event(*--it, true));
+    ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+}
+
+bool KeyHeldAnywhere(int vk) { return (::GetAsyncKeyState(vk) & 0x8000) != 0; }
+
+void SettleFocusChange() {
+    if (!IsWine()) return;
+    // The window that gains the X focus lets go of every modifier X does not see held (one that
+    // SendInput holds too) once its thread reads the focus event, a moment later. A Shift held now
+    // shows when that has happened; after 300 ms it has happened before.
+    INPUT shift{};
+    shift.type = INPUT_KEYBOARD;
+    shift.ki.wVk = VK_SHIFT;
+    ::SendInput(1, &shift, sizeof(shift));
+    WaitFor([] { return !KeyHeldAnywhere(VK_SHIFT); }, 300);
+    shift.ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(1, &shift, sizeof(shift));
+}
+
+namespace {
+// One KeyTarget at a time: its hook procedure has no other way to find its counter.
+volatile LONG g_keyTargetHookEvents = 0;
+constexpr UINT kTakeKeyboard = WM_APP + 1;
+}  // namespace
+
+KeyTarget::KeyTarget() {
+    m_thread = ::CreateThread(nullptr, 0, &KeyTarget::Run, this, 0, &m_threadId);
+    WaitFor([this] { return m_ready != 0; });
+}
+
+KeyTarget::~KeyTarget() {
+    ::PostThreadMessageW(m_threadId, WM_QUIT, 0, 0);
+    ::WaitForSingleObject(m_thread, 10000);
+    ::CloseHandle(m_thread);
+}
+
+DWORD WINAPI KeyTarget::Run(void* p) {
+    auto* self = static_cast<KeyTarget*>(p);
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = FrameProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = L"GlimmoraE2eKeyTarget";
+    ::RegisterClassW(&wc);
+    // In a corner, clear of the main window and the dialogs, which are centred.
+    self->m_window = ::CreateWindowExW(0, wc.lpszClassName, L"key target", WS_OVERLAPPEDWINDOW, 20, 860, 320, 120,
+                                       nullptr, nullptr, instance, nullptr);
+    self->m_edit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 280, 24,
+                                     self->m_window, nullptr, instance, nullptr);
+    ::SetWindowLongPtrW(self->m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self->m_edit));
+    // Shown without taking the activation: whoever has the keyboard keeps it until asked.
+    ::ShowWindow(self->m_window, SW_SHOWNOACTIVATE);
+    g_keyTargetHookEvents = 0;
+    HHOOK hook = ::SetWindowsHookExW(WH_KEYBOARD_LL, HookProc, instance, 0);
+    ::InterlockedExchange(&self->m_ready, 1);
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    if (hook) ::UnhookWindowsHookEx(hook);
+    ::DestroyWindow(self->m_window);
+    return 0;
+}
+
+LRESULT CALLBACK KeyTarget::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kTakeKeyboard) {
+        ::SetForegroundWindow(hwnd);
+        ::SetFocus(reinterpret_cast<HWND>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)));
+        return 0;
+    }
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK KeyTarget::HookProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION) ::InterlockedIncrement(&g_keyTargetHookEvents);
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool KeyTarget::TakeKeyboard() {
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(m_window, kTakeKeyboard, 0, 0, SMTO_ABORTIFHUNG, 3000, &ignored);
+    if (!WaitFor([this] { return ::GetForegroundWindow() == m_window && FocusOf(m_window) == m_edit; }))
+        return false;
+    SettleFocusChange();
+    return true;
+}
+
+std::wstring KeyTarget::Text() const { return WindowText(m_edit); }
+
+void KeyTarget::Clear() {
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(m_edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""), SMTO_ABORTIFHUNG, 3000, &ignored);
+    ::InterlockedExchange(&g_keyTargetHookEvents, 0);
+}
+
+int KeyTarget::HookEvents() const { return static_cast<int>(g_keyTargetHookEvents); }
+
+// ---- what a process holds ----
+
+namespace {
+template <typename F>
+F NtFunction(const char* name) {
+    return reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), name)));
+}
+}  // namespace
+
+long UserObjectCount(HANDLE process, DWORD pid) {
+    if (const DWORD n = ::GetGuiResources(process, GR_USEROBJECTS)) return static_cast<long>(n);
+    if (!IsWine()) return -1;
+    long windows = 0;
+    for (HWND top : TopLevelWindowsOf(pid, false)) {
+        ++windows;
+        ::EnumChildWindows(
+            top,
+            [](HWND, LPARAM count) -> BOOL {
+                ++*reinterpret_cast<long*>(count);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&windows));
+    }
+    return windows;
+}
+
+long KernelHandleCount(HANDLE process, DWORD pid) {
+    DWORD n = 0;
+    if (::GetProcessHandleCount(process, &n) && n) return static_cast<long>(n);
+    // SystemHandleInformation: a count, then 24-byte entries that start with the owner's process id.
+    using QuerySystem = LONG(WINAPI*)(ULONG, void*, ULONG, ULONG*);
+    const auto query = NtFunction<QuerySystem>("NtQuerySystemInformation");
+    if (!query) return -1;
+    constexpr ULONG kSystemHandleInformation = 16;
+    constexpr LONG kInfoLengthMismatch = static_cast<LONG>(0xC0000004);
+    std::vector<BYTE> buffer(1 << 20);
+    ULONG needed = 0;
+    LONG status = 0;
+    while ((status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed)) ==
+           kInfoLengthMismatch)
+        buffer.resize(buffer.size() * 2);
+    if (status != 0) return -1;
+    struct Entry {
+        ULONG ownerPid;
+        UCHAR type;
+        UCHAR flags;
+        USHORT handle;
+        void* object;
+        ACCESS_MASK access;
+    };
+    ULONG_PTR count = 0;
+    std::memcpy(&count, buffer.data(), sizeof(ULONG));
+    const auto* entries = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
+    long handles = 0;
+    for (ULONG_PTR i = 0; i < count; ++i) handles += entries[i].ownerPid == pid;
+    return handles;
+}
+
+MemoryUse MemoryOf(HANDLE process) {
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof(counters);
+    MemoryUse use;
+    if (!::K32GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters)))
+        return use;
+    use.workingSet = counters.WorkingSetSize;
+    use.peakWorkingSet = counters.PeakWorkingSetSize;
+    // Wine leaves PrivateUsage at 0 and reports the process's anonymous resident memory as the page file use.
+    use.privateBytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+    return use;
 }
 
 }  // namespace e2e

@@ -523,3 +523,52 @@ E2E_SCENARIO(KeysReachOtherWindowsAgainAfterThePropertiesClose) {
     CHECK(WaitFor([&] { return receiver.Text() == L"ok"; }));
     CHECK(app.Close());
 }
+
+E2E_SCENARIO(UnwritableProfileIsReportedOnceAndTheNewValuesStillApply) {
+    const std::wstring folder = Fresh(L"props readonly");
+    const std::wstring ini = folder + L"\\Glimmora.ini";
+    // A read-only file is what a presenter meets; Wine running as root writes it all the same
+    // (Unix permissions do not bind root), so there the profile's name is taken by a folder.
+    WriteFileText(ini, "[SYSTEM]\r\n");
+    ::SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_READONLY);
+    if (::WritePrivateProfileStringW(L"SYSTEM", L"PROBE", L"1", ini.c_str())) {
+        ::SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(ini.c_str());
+        ::CreateDirectoryW(ini.c_str(), nullptr);
+    }
+    ::SetCursorPos(kAway.x, kAway.y);
+    Glimmora app(folder);
+    if (!CHECK(app.MainWindow())) return;
+    HWND dialog = OpenProperties(app);
+    if (!CHECK(dialog)) return;
+    Click(dialog, 1020);  // "150px"
+    PressButton(dialog, IDOK);
+    CHECK(WaitFor([&] { return !::IsWindow(dialog); }));
+    std::vector<HWND> boxes;
+    CHECK(WaitFor([&] {
+        boxes.clear();
+        for (HWND h : TopLevelWindowsOf(app.Pid(), true))
+            if (!MessageBoxText(h).empty()) boxes.push_back(h);
+        return !boxes.empty();
+    }));
+    if (CHECK_EQ(boxes.size(), 1u)) {
+        const std::wstring text = MessageBoxText(boxes[0]);
+        CHECK(text.starts_with(L"設定を保存できませんでした(Could not save the settings)."));
+        CHECK(text.find(L"Glimmora.ini") != std::wstring::npos);
+        CHECK(WindowText(boxes[0]) == L"Glimmora");
+        PressButton(boxes[0], IDOK);
+        CHECK(WaitFor([&] { return !::IsWindow(boxes[0]); }));
+    }
+    // One message per confirmation, not one per key.
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(app.MainWindow(), WM_NULL, 0, 0, SMTO_BLOCK, 3000, &ignored);
+    for (HWND h : TopLevelWindowsOf(app.Pid(), true)) CHECK(MessageBoxText(h).empty());
+
+    PressButton(app.Panel(), 1002);
+    HWND overlay = nullptr;
+    CHECK(WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); }));
+    if (overlay) CHECK_EQ(WindowRect(overlay).right - WindowRect(overlay).left, 150);
+    CHECK(app.Close());
+    ::RemoveDirectoryW(ini.c_str());
+    ::SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
