@@ -106,8 +106,17 @@ void PointerWin::FollowCursor() {
         case ZOrder::SecondSibling: after = second; break;
     }
     const Point at = CentredOn(p, size);
+    if (after == HWND_TOPMOST && AlreadyOnTopAt(at, r)) return;
     // The mark never takes activation from the program the presenter is using.
     ::SetWindowPos(m_hwnd, after, at.x, at.y, size.cx, size.cy, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+}
+
+// Shown, at `at`, topmost and first of all windows: placing it there again would change nothing, yet
+// cost a round of window-position messages and a restack by the window system on every tick that the
+// pointer rests. The z-order is asked for last, and only then: it is the one look-up that is not free.
+bool PointerWin::AlreadyOnTopAt(Point at, const RECT& current) const {
+    return at.x == current.left && at.y == current.top && ::IsWindowVisible(m_hwnd) &&
+           (::GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) && !::GetWindow(m_hwnd, GW_HWNDPREV);
 }
 
 void PointerWin::OnTimer(UINT_PTR id) {

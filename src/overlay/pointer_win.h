@@ -31,6 +31,7 @@ private:
     bool OnPaint() override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT kind) override;
     void PostNcDestroy() override;
+    bool AlreadyOnTopAt(Point at, const RECT& current) const;
 
     Brush m_overlayBrush;
     Brush m_clickBrush;

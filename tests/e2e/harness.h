@@ -108,12 +108,16 @@ HWND FocusOf(HWND anyWindowOfThread);
 // Modifiers down in order, the key down and up, the modifiers up in reverse order: one SendInput.
 void SendCombination(std::initializer_list<WORD> modifiers, WORD key);
 bool KeyHeldAnywhere(int vk);
+// Under Wine, waits until the process whose window has just come to the front has read the X focus
+// event, which lets go of modifiers held with SendInput and gives the focus back to the control that
+// had it last: a key or a click sent before then may be undone.
+void SettleFocusChange();
 
 // A window of the driver's own, on a thread of its own, with an edit that takes what is typed into
 // it. It also installs a low-level keyboard hook when made, counting the key events that reach it: a
 // hook installed later (the hot-key field's) runs before it and may swallow them.
 class KeyTarget {
-public:
+  public:
     KeyTarget();
     ~KeyTarget();
     KeyTarget(const KeyTarget&) = delete;
@@ -122,11 +126,11 @@ public:
     // In front with the edit focused, as after a user's click into it; false when that does not come.
     bool TakeKeyboard();
     std::wstring Text() const;
-    void Clear();             // empties the edit and the count
+    void Clear();            // empties the edit and the count
     int HookEvents() const;  // key events that got past every hook installed after this one
     HWND Window() const { return m_window; }
 
-private:
+  private:
     static DWORD WINAPI Run(void* self);
     static LRESULT CALLBACK FrameProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK HookProc(int, WPARAM, LPARAM);
@@ -139,9 +143,8 @@ private:
 };
 
 // ---- what a process holds (-1 when it cannot be measured) ----
-// GDI objects; under Wine, where GetGuiResources answers 0, the live entries of its GDI handle table.
-long GdiObjectCount(HANDLE process);
-// USER objects; under Wine, which answers 0 as well, its windows (top-level and children).
+// (GDI objects: gdi_objects.h.)
+// USER objects; under Wine, where GetGuiResources answers 0, its windows (top-level and children).
 long UserObjectCount(HANDLE process, DWORD pid);
 // Kernel handles; under Wine, counted in the system's handle list.
 long KernelHandleCount(HANDLE process, DWORD pid);
