@@ -11,12 +11,6 @@ using namespace bench;
 
 namespace {
 
-bool CentredOn(HWND mark, POINT p) {
-    RECT r{};
-    ::GetWindowRect(mark, &r);
-    return r.left == p.x - (r.right - r.left) / 2 && r.top == p.y - (r.bottom - r.top) / 2;
-}
-
 // Targets spread over a part of the screen that Glimmora's minimised main window never covers, in a fixed
 // pseudo-random order, each far enough from the last that a stale placement is never taken as centred.
 POINT NextTarget(unsigned& seed, POINT last) {
@@ -42,7 +36,7 @@ E2E_SCENARIO(FollowLatency) {
     unsigned seed = 2024;
     POINT at{300, 300};
     ::SetCursorPos(at.x, at.y);
-    CHECK(e2e::WaitFor([&] { return CentredOn(mark, at); }, 3000));
+    CHECK(e2e::WaitFor([&] { return e2e::MarkCentredOn(mark, at); }, 3000));
     std::vector<double> samples;
     int missed = 0;
     for (int i = 0; i < moves; ++i) {
@@ -57,7 +51,7 @@ E2E_SCENARIO(FollowLatency) {
         // Polled closely; yielding between polls leaves the CPU to the program and the Wine server. The
         // time is taken after the read that saw the mark centred: an upper bound, never an underestimate.
         while (took < 0) {
-            const bool centred = CentredOn(mark, at);
+            const bool centred = e2e::MarkCentredOn(mark, at);
             const double now = NowMs();
             if (centred)
                 took = now - start;

@@ -24,18 +24,6 @@ constexpr int kGrown = kDiameter + 12;
 // cache refreshed every 50 ms), which makes a ripple paced by the click tick take about 80 ms there.
 constexpr int kRipples = 1000;
 
-std::wstring Prepared(const std::wstring& tag, const std::string& settings) {
-    const std::wstring folder = MakeScratchFolder(tag);
-    WriteFileText(folder + L"\\Glimmora.ini", "[SYSTEM]\r\n" + settings);
-    return folder;
-}
-
-bool Centred(HWND overlay, POINT cursor) {
-    const RECT r = WindowRect(overlay);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    return r.left == cursor.x - w / 2 && r.top == cursor.y - h / 2;
-}
-
 int Width(HWND overlay) {
     const RECT r = WindowRect(overlay);
     return r.right - r.left;
@@ -142,7 +130,7 @@ HWND StartMark(Glimmora& app) {
         return nullptr;
     for (POINT p : {POINT{kAway.x + 3, kAway.y}, POINT{kAway.x, kAway.y + 3}, kAway}) {
         ::SetCursorPos(p.x, p.y);
-        if (!CHECK(WaitFor([&] { return Centred(overlay, p); }, 3000))) return nullptr;
+        if (!CHECK(WaitFor([&] { return MarkCentredOn(overlay, p); }, 3000))) return nullptr;
     }
     return overlay;
 }
@@ -196,7 +184,7 @@ bool WaitClosely(const std::function<bool()>& condition, DWORD timeoutMs = 3000)
 
 E2E_SCENARIO(LeftButtonShowsTheDotGrowsTheDiscAndReleaseSendsARipple) {
     const std::wstring folder =
-        Prepared(L"ripple", "MOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
+        PreparedFolder(L"ripple", "MOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
     HWND overlay = StartMark(app);
@@ -208,13 +196,13 @@ E2E_SCENARIO(LeftButtonShowsTheDotGrowsTheDiscAndReleaseSendsARipple) {
     for (int round = 0; round < 2; ++round) {  // the second ripple proves the first one re-armed it
         hands.Press(Hands::kLeft);
         // While held: 12 px larger, still centred on the pointer, the dot in the middle of a yellow body.
-        CHECK(WaitFor([&] { return SizeIs(overlay, kGrown) && Centred(overlay, kAway); }, 3000));
+        CHECK(WaitFor([&] { return SizeIs(overlay, kGrown) && MarkCentredOn(overlay, kAway); }, 3000));
         CHECK(WaitFor([&] { return Shows(overlay, kClickColour, kOverlayColour); }, 3000));
         CHECK(SizeIs(overlay, kGrown));
 
         hands.Release(Hands::kLeft);
         const std::vector<int> radii = TraceRing(overlay, 5000);
-        CHECK(WaitFor([&] { return SizeIs(overlay, kDiameter) && Centred(overlay, kAway); }, 3000));
+        CHECK(WaitFor([&] { return SizeIs(overlay, kDiameter) && MarkCentredOn(overlay, kAway); }, 3000));
         // The ring was seen growing outward, frame after frame, to near the edge, and then it went.
         std::string trace;
         bool outward = true;
@@ -232,7 +220,7 @@ E2E_SCENARIO(LeftButtonShowsTheDotGrowsTheDiscAndReleaseSendsARipple) {
 
 E2E_SCENARIO(RightButtonGrowsTheDiscButStartsNoRipple) {
     const std::wstring folder =
-        Prepared(L"right", "MOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
+        PreparedFolder(L"right", "MOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
     HWND overlay = StartMark(app);
@@ -252,7 +240,7 @@ E2E_SCENARIO(RightButtonGrowsTheDiscButStartsNoRipple) {
     };
     Hands hands;
     hands.Press(Hands::kRight);
-    CHECK(WaitFor([&] { return SizeIs(overlay, kGrown) && Centred(overlay, kAway); }, 3000));
+    CHECK(WaitFor([&] { return SizeIs(overlay, kGrown) && MarkCentredOn(overlay, kAway); }, 3000));
     watchCentre(300);
     CHECK(SizeIs(overlay, kGrown));
     hands.Release(Hands::kRight);
@@ -265,7 +253,7 @@ E2E_SCENARIO(RightButtonGrowsTheDiscButStartsNoRipple) {
 
 E2E_SCENARIO(RingTurnsToTheClickColourWhileAButtonIsHeld) {
     const std::wstring folder =
-        Prepared(L"swap", "SHAPE=1\r\nMOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
+        PreparedFolder(L"swap", "SHAPE=1\r\nMOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
     HWND overlay = StartMark(app);
@@ -301,7 +289,7 @@ E2E_SCENARIO(BlinkShowsOnlyItsStepsAndAlternates) {
         {"TENMETU=1\r\nTENMETUTIME=5\r\nTRANS=50\r\n", {127, 102, 77, 52, 27, 2, 0, 25, 50, 75, 100, 125}},
     };
     for (const Case& c : cases) {
-        const std::wstring folder = Prepared(L"blink", std::string(c.settings) + "SIZE=2\r\n");
+        const std::wstring folder = PreparedFolder(L"blink", std::string(c.settings) + "SIZE=2\r\n");
         ::SetCursorPos(kAway.x, kAway.y);
         Glimmora app(folder);
         HWND overlay = StartMark(app);
@@ -326,7 +314,7 @@ E2E_SCENARIO(BlinkShowsOnlyItsStepsAndAlternates) {
 
 E2E_SCENARIO(BlinkOnCtrlKeepsTheAlphaSteadyUntilCtrlIsHeld) {
     const std::wstring folder =
-        Prepared(L"ctrl", "TENMETU=1\r\nTENMETUTRIG=1\r\nTENMETUTIME=1\r\nTRANS=50\r\nSIZE=2\r\n");
+        PreparedFolder(L"ctrl", "TENMETU=1\r\nTENMETUTRIG=1\r\nTENMETUTIME=1\r\nTRANS=50\r\nSIZE=2\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
     HWND overlay = StartMark(app);
@@ -367,7 +355,7 @@ E2E_SCENARIO(AThousandRipplesLeakNoGdiObject) {
     ::DeleteObject(probe);
 
     const std::wstring folder =
-        Prepared(L"leak", "MOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
+        PreparedFolder(L"leak", "MOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
     HWND overlay = StartMark(app);

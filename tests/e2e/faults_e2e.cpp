@@ -58,25 +58,6 @@ void DescribeWindowsOf(Glimmora& app) {
     std::printf("\n");
 }
 
-HWND SwitchMarkOn(Glimmora& app) {
-    PressButton(app.Panel(), kOnOffButton);
-    HWND overlay = nullptr;
-    WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); });
-    return overlay;
-}
-
-bool CentredAt(HWND overlay, POINT cursor) {
-    const RECT r = WindowRect(overlay);
-    return r.left == cursor.x - (r.right - r.left) / 2 && r.top == cursor.y - (r.bottom - r.top) / 2;
-}
-
-bool RegionHas(HWND overlay, int x, int y) {
-    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
-    const bool inside = ::GetWindowRgn(overlay, region) != ERROR && ::PtInRegion(region, x, y);
-    ::DeleteObject(region);
-    return inside;
-}
-
 void Mouse(DWORD flags) {
     INPUT in{};
     in.type = INPUT_MOUSE;
@@ -254,7 +235,7 @@ E2E_SCENARIO(HostileProfilesStartShowTheMarkAndReadWhatTheProfileApiGives) {
             hotKeyRefused ? std::vector<std::wstring>{kHotKeyFailedAtStart} : std::vector<std::wstring>{};
         if (!CHECK(messages == expectedMessages)) note();
 
-        HWND overlay = SwitchMarkOn(app);
+        HWND overlay = SwitchMarkOnByButton(app);
         if (!CHECK(overlay)) {
             note();
             continue;
@@ -262,7 +243,7 @@ E2E_SCENARIO(HostileProfilesStartShowTheMarkAndReadWhatTheProfileApiGives) {
         const int diameter = MarkSizeFor(size).diameter;
         const RECT r = WindowRect(overlay);
         if (!CHECK_EQ(r.right - r.left, diameter) || !CHECK_EQ(r.bottom - r.top, diameter)) note();
-        if (!CHECK_EQ(RegionHas(overlay, diameter / 2, diameter / 2), shape == 0)) note();
+        if (!CHECK_EQ(RegionContains(overlay, diameter / 2, diameter / 2), shape == 0)) note();
         BYTE alpha = 0;
         ::GetLayeredWindowAttributes(overlay, nullptr, &alpha, nullptr);
         const int expectedAlpha = AlphaFromTransparency(transparency);
@@ -276,7 +257,7 @@ E2E_SCENARIO(HostileProfilesStartShowTheMarkAndReadWhatTheProfileApiGives) {
         bool followed = true;
         auto followTo = [&](POINT p) {
             ::SetCursorPos(p.x, p.y);
-            followed = WaitFor([&] { return CentredAt(overlay, p); }, 2000) && followed;
+            followed = WaitFor([&] { return MarkCentredOn(overlay, p); }, 2000) && followed;
         };
         for (const DWORD down : {DWORD{MOUSEEVENTF_LEFTDOWN}, DWORD{MOUSEEVENTF_RIGHTDOWN}}) {
             followTo({kAway.x + 150, kAway.y + 40});
@@ -305,7 +286,7 @@ E2E_SCENARIO(KilledWithTheMarkOnLeavesTheNameAndTheHotKeyFree) {
     {
         Glimmora app(folder);
         if (!CHECK(app.MainWindow())) return;
-        overlay = SwitchMarkOn(app);
+        overlay = SwitchMarkOnByButton(app);
         if (!CHECK(overlay)) return;
         HANDLE name = ::OpenMutexW(SYNCHRONIZE, FALSE, kMutexName);
         CHECK(name);

@@ -186,6 +186,33 @@ bool Glimmora::Close(DWORD timeoutMs) {
     return WaitExit(timeoutMs);
 }
 
+// ---- the mark ----
+
+std::wstring PreparedFolder(const std::wstring& tag, const std::string& settings) {
+    const std::wstring folder = MakeScratchFolder(tag);
+    WriteFileText(folder + L"\\Glimmora.ini", "[SYSTEM]\r\n" + settings);
+    return folder;
+}
+
+HWND SwitchMarkOnByButton(Glimmora& app) {
+    PressButton(app.Panel(), 1002);
+    HWND overlay = nullptr;
+    WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); });
+    return overlay;
+}
+
+bool MarkCentredOn(HWND overlay, POINT cursor) {
+    const RECT r = WindowRect(overlay);
+    return r.left == cursor.x - (r.right - r.left) / 2 && r.top == cursor.y - (r.bottom - r.top) / 2;
+}
+
+bool RegionContains(HWND overlay, int x, int y) {
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    const bool inside = ::GetWindowRgn(overlay, region) != ERROR && ::PtInRegion(region, x, y);
+    ::DeleteObject(region);
+    return inside;
+}
+
 // ---- windows ----
 
 std::vector<HWND> TopLevelWindowsOf(DWORD pid, bool visibleOnly) {
@@ -256,20 +283,21 @@ void PostKey(HWND target, WPARAM vk) {
 
 // ---- keyboard ----
 
+INPUT KeyEvent(WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return in;
+}
+
 void SendCombination(std::initializer_list<WORD> modifiers, WORD key) {
-    auto event = [](WORD vk, bool up) {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = vk;
-        in.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        return in;
-    };
     std::vector<INPUT> events;
-    for (WORD m : modifiers) events.push_back(event(m, false));
-    events.push_back(event(key, false));
-    events.push_back(event(key, true));
-    for (auto it = modifiers.end(); it != modifiers.begin();) events.push_back(event(*--it, true));
+    for (WORD m : modifiers) events.push_back(KeyEvent(m, false));
+    events.push_back(KeyEvent(key, false));
+    events.push_back(KeyEvent(key, true));
+    for (auto it = modifiers.end(); it != modifiers.begin();) events.push_back(KeyEvent(*--it, true));
     ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
 }
 

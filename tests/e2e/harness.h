@@ -90,6 +90,16 @@ private:
     HWND m_main = nullptr;
 };
 
+// ---- the mark ----
+// A fresh scratch folder (see MakeScratchFolder) with a Glimmora.ini holding section SYSTEM and `settings`.
+std::wstring PreparedFolder(const std::wstring& tag, const std::string& settings);
+// Switches the mark on with the ON/OFF button and waits for it to be shown; null when it is not.
+HWND SwitchMarkOnByButton(Glimmora& app);
+// Whether the mark's window is centred on `cursor` (by its current size, truncating).
+bool MarkCentredOn(HWND overlay, POINT cursor);
+// Whether the mark's window region holds the point (window coordinates).
+bool RegionContains(HWND overlay, int x, int y);
+
 // ---- windows ----
 std::vector<HWND> TopLevelWindowsOf(DWORD pid, bool visibleOnly);
 std::wstring WindowText(HWND hwnd);
@@ -106,6 +116,8 @@ HWND FocusOf(HWND anyWindowOfThread);
 
 // ---- keyboard ----
 // Modifiers down in order, the key down and up, the modifiers up in reverse order: one SendInput.
+// One key going down or up, as SendInput takes it.
+INPUT KeyEvent(WORD vk, bool up);
 void SendCombination(std::initializer_list<WORD> modifiers, WORD key);
 bool KeyHeldAnywhere(int vk);
 // Under Wine, waits until the process whose window has just come to the front has read the X focus

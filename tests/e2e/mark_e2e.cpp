@@ -9,33 +9,6 @@ namespace {
 
 const POINT kAway{200, 180};  // well outside the centred main window
 
-std::wstring Prepared(const std::wstring& tag, const std::string& settings) {
-    const std::wstring folder = MakeScratchFolder(tag);
-    WriteFileText(folder + L"\\Glimmora.ini", "[SYSTEM]\r\n" + settings);
-    return folder;
-}
-
-bool Centred(HWND overlay, POINT cursor) {
-    const RECT r = WindowRect(overlay);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    return r.left == cursor.x - w / 2 && r.top == cursor.y - h / 2;
-}
-
-// Switches the mark on with the ON/OFF button and waits for it to be shown.
-HWND SwitchOnByButton(Glimmora& app) {
-    PressButton(app.Panel(), 1002);
-    HWND overlay = nullptr;
-    WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); });
-    return overlay;
-}
-
-bool RegionContains(HWND overlay, int x, int y) {
-    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
-    const bool inside = ::GetWindowRgn(overlay, region) != ERROR && ::PtInRegion(region, x, y);
-    ::DeleteObject(region);
-    return inside;
-}
-
 // A window of the driver's own, in front and focused, that records the characters typed into it.
 class FrontWindow {
 public:
@@ -45,6 +18,7 @@ public:
         ::SetForegroundWindow(m_window);
         ::SetFocus(m_window);
         Pump();
+        SettleFocusChange();  // Wine lets go of held modifiers a moment after a focus change
     }
     ~FrontWindow() { ::DestroyWindow(m_window); }
     HWND Hwnd() const { return m_window; }
@@ -64,40 +38,22 @@ private:
     HWND m_window;
 };
 
-void SendKeys(std::initializer_list<WORD> down) {
-    std::vector<INPUT> inputs;
-    for (WORD vk : down) {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = vk;
-        inputs.push_back(in);
-    }
-    for (auto it = down.end(); it != down.begin();) {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = *--it;
-        in.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(in);
-    }
-    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 }  // namespace
 
 E2E_SCENARIO(OnButtonShowsTheMarkOnThePointerAndMinimisesTheMainWindow) {
-    const std::wstring folder = Prepared(L"on", "SIZE=1\r\nTRANS=50\r\n");
+    const std::wstring folder = PreparedFolder(L"on", "SIZE=1\r\nTRANS=50\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
     HWND main = app.MainWindow();
     if (!CHECK(main)) return;
-    HWND overlay = SwitchOnByButton(app);
+    HWND overlay = SwitchMarkOnByButton(app);
     if (!CHECK(overlay)) return;
     CHECK(WindowText(::GetDlgItem(app.Panel(), 1002)) == L"OFF");
     CHECK(WaitFor([&] { return ::IsIconic(main) != FALSE; }));
     const RECT r = WindowRect(overlay);
     CHECK_EQ(r.right - r.left, 41);
     CHECK_EQ(r.bottom - r.top, 41);
-    CHECK(WaitFor([&] { return Centred(overlay, kAway); }));
+    CHECK(WaitFor([&] { return MarkCentredOn(overlay, kAway); }));
     const LONG_PTR ex = ::GetWindowLongPtrW(overlay, GWL_EXSTYLE);
     CHECK((ex & (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_TOPMOST)) ==
           (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_TOPMOST));
@@ -110,7 +66,7 @@ E2E_SCENARIO(OnButtonShowsTheMarkOnThePointerAndMinimisesTheMainWindow) {
     // It follows the pointer.
     for (POINT p : {POINT{300, 250}, POINT{15, 12}, POINT{1100, 130}}) {
         ::SetCursorPos(p.x, p.y);
-        CHECK(WaitFor([&] { return Centred(overlay, p); }, 2000));
+        CHECK(WaitFor([&] { return MarkCentredOn(overlay, p); }, 2000));
     }
 
     // Off again: the mark goes, the text is back, the window stays minimised.
@@ -139,11 +95,11 @@ E2E_SCENARIO(SizesShapesAndOutOfRangeValuesGiveTheirMarks) {
         {"SIZE=4\r\nTRANS=0\r\n", 101, false, 0, 0},
     };
     for (const Case& c : cases) {
-        const std::wstring folder = Prepared(L"shape", c.settings);
+        const std::wstring folder = PreparedFolder(L"shape", c.settings);
         ::SetCursorPos(kAway.x + 100, kAway.y + 100);
         Glimmora app(folder);
         if (!CHECK(app.MainWindow())) continue;
-        HWND overlay = SwitchOnByButton(app);
+        HWND overlay = SwitchMarkOnByButton(app);
         if (!CHECK(overlay)) continue;
         const RECT r = WindowRect(overlay);
         CHECK_EQ(r.right - r.left, c.diameter);
@@ -159,7 +115,7 @@ E2E_SCENARIO(SizesShapesAndOutOfRangeValuesGiveTheirMarks) {
         CHECK_EQ(alpha, c.alpha);
         if (c.alpha == 0) {  // invisible, but it still follows
             ::SetCursorPos(400, 300);
-            CHECK(WaitFor([&] { return Centred(overlay, POINT{400, 300}); }, 2000));
+            CHECK(WaitFor([&] { return MarkCentredOn(overlay, POINT{400, 300}); }, 2000));
         }
         CHECK(app.Close());
     }
@@ -171,13 +127,13 @@ E2E_SCENARIO(MarkShowsItsColourOnScreen) {
         COLORREF colour;
     };
     for (const Case c : {Case{"0", RGB(255, 255, 0)}, Case{"2", RGB(255, 0, 0)}, Case{"5", RGB(0, 255, 255)}}) {
-        const std::wstring folder = Prepared(L"colour", std::string("TRANS=100\r\nSIZE=3\r\nCOLORCODE=") + c.code + "\r\n");
+        const std::wstring folder = PreparedFolder(L"colour", std::string("TRANS=100\r\nSIZE=3\r\nCOLORCODE=") + c.code + "\r\n");
         ::SetCursorPos(kAway.x, kAway.y);
         Glimmora app(folder);
         if (!CHECK(app.MainWindow())) continue;
-        HWND overlay = SwitchOnByButton(app);
+        HWND overlay = SwitchMarkOnByButton(app);
         if (!CHECK(overlay)) continue;
-        CHECK(WaitFor([&] { return Centred(overlay, kAway); }));
+        CHECK(WaitFor([&] { return MarkCentredOn(overlay, kAway); }));
         HDC screen = ::GetDC(nullptr);
         // A point of the body beside the pointer (the pointer itself is not in the screen image).
         COLORREF seen = CLR_INVALID;
@@ -190,12 +146,12 @@ E2E_SCENARIO(MarkShowsItsColourOnScreen) {
 }
 
 E2E_SCENARIO(MarkHidesOverTheMainWindowAndStaysBelowVisibleSiblings) {
-    const std::wstring folder = Prepared(L"hide", "SIZE=1\r\n");
+    const std::wstring folder = PreparedFolder(L"hide", "SIZE=1\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
     HWND main = app.MainWindow();
     if (!CHECK(main)) return;
-    HWND overlay = SwitchOnByButton(app);
+    HWND overlay = SwitchMarkOnByButton(app);
     if (!CHECK(overlay)) return;
     ::ShowWindow(main, SW_RESTORE);
     CHECK(WaitFor([&] { return !::IsIconic(main); }));
@@ -229,7 +185,7 @@ E2E_SCENARIO(MarkHidesOverTheMainWindowAndStaysBelowVisibleSiblings) {
 }
 
 E2E_SCENARIO(HotKeyTogglesTheMarkWithoutTakingTheKeyboard) {
-    const std::wstring folder = Prepared(L"hotkey", "RPHTOKEYFLAG=1\r\n");  // Alt+Z by default
+    const std::wstring folder = PreparedFolder(L"hotkey", "RPHTOKEYFLAG=1\r\n");  // Alt+Z by default
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
     HWND main = app.MainWindow();
@@ -237,7 +193,7 @@ E2E_SCENARIO(HotKeyTogglesTheMarkWithoutTakingTheKeyboard) {
     FrontWindow front;
     CHECK(::GetForegroundWindow() == front.Hwnd());
 
-    SendKeys({VK_MENU, 'Z'});
+    SendCombination({VK_MENU}, 'Z');
     HWND overlay = nullptr;
     CHECK(WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); }));
     CHECK(WaitFor([&] { return WindowText(::GetDlgItem(app.Panel(), 1002)) == L"OFF"; }));
@@ -250,11 +206,11 @@ E2E_SCENARIO(HotKeyTogglesTheMarkWithoutTakingTheKeyboard) {
         std::printf("    foreground %p '%s' pid %lu (glimmora %lu, main %p overlay %p)\n", (void*)fg, Narrow(WindowText(fg)).c_str(), pid, app.Pid(), (void*)main, (void*)overlay);
     }
     CHECK(::GetFocus() == front.Hwnd());
-    SendKeys({'G'});
-    SendKeys({'O'});
+    SendCombination({}, 'G');
+    SendCombination({}, 'O');
     CHECK(WaitFor([&] { return front.Text() == L"go"; }, 3000));
 
-    SendKeys({VK_MENU, 'Z'});
+    SendCombination({VK_MENU}, 'Z');
     CHECK(WaitFor([&] { return app.Overlay() == nullptr; }));
     CHECK(WindowText(::GetDlgItem(app.Panel(), 1002)) == L"ON");
     CHECK(app.Close());
@@ -266,7 +222,7 @@ E2E_SCENARIO(HotKeyTogglesTheMarkWithoutTakingTheKeyboard) {
 E2E_SCENARIO(HotKeyHeldElsewhereIsReportedAtStart) {
     FrontWindow holder;
     if (!CHECK(::RegisterHotKey(holder.Hwnd(), 7, MOD_ALT, 'Z'))) return;
-    const std::wstring folder = Prepared(L"taken", "RPHTOKEYFLAG=1\r\n");
+    const std::wstring folder = PreparedFolder(L"taken", "RPHTOKEYFLAG=1\r\n");
     Glimmora app(folder);
     HWND box = app.WaitTopLevel(L"Glimmora");
     // The main window and the message share the caption; the message box is the one with a text.
@@ -287,11 +243,11 @@ E2E_SCENARIO(HotKeyHeldElsewhereIsReportedAtStart) {
 }
 
 E2E_SCENARIO(ClosingWithTheMarkOnRemovesItAndFreesTheHotKey) {
-    const std::wstring folder = Prepared(L"close", "RPHTOKEYFLAG=1\r\nRPHOTKEY=75\r\nRPMODIFIERS=6\r\n");
+    const std::wstring folder = PreparedFolder(L"close", "RPHTOKEYFLAG=1\r\nRPHOTKEY=75\r\nRPMODIFIERS=6\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
     if (!CHECK(app.MainWindow())) return;
-    CHECK(SwitchOnByButton(app));
+    CHECK(SwitchMarkOnByButton(app));
     FrontWindow other;
     CHECK(!::RegisterHotKey(other.Hwnd(), 3, MOD_CONTROL | MOD_SHIFT, 'K'));
     CHECK(app.Close());
@@ -302,7 +258,7 @@ E2E_SCENARIO(ClosingWithTheMarkOnRemovesItAndFreesTheHotKey) {
 }
 
 E2E_SCENARIO(StartedByABareOrRelativeNameItStillReadsTheProfileBesideIt) {
-    const std::wstring folder = Prepared(L"relative", "SIZE=5\r\n");
+    const std::wstring folder = PreparedFolder(L"relative", "SIZE=5\r\n");
     const std::wstring parent = folder.substr(0, folder.rfind(L'\\'));
     const std::wstring leaf = folder.substr(folder.rfind(L'\\') + 1);
     struct Start {
@@ -313,7 +269,7 @@ E2E_SCENARIO(StartedByABareOrRelativeNameItStillReadsTheProfileBesideIt) {
         ::SetCursorPos(kAway.x, kAway.y);
         Glimmora app(folder, s.commandLine, s.workingDirectory);
         if (!CHECK(app.MainWindow())) continue;
-        HWND overlay = SwitchOnByButton(app);
+        HWND overlay = SwitchMarkOnByButton(app);
         if (CHECK(overlay)) CHECK_EQ(WindowRect(overlay).right - WindowRect(overlay).left, 150);
         CHECK(app.Close());
     }
@@ -321,11 +277,11 @@ E2E_SCENARIO(StartedByABareOrRelativeNameItStillReadsTheProfileBesideIt) {
 
 E2E_SCENARIO(ABlinkPeriodOfZeroOrBelowStillBlinks) {
     for (const char* period : {"0", "-3"}) {
-        const std::wstring folder = Prepared(L"period", std::string("TENMETU=1\r\nTRANS=100\r\nTENMETUTIME=") + period + "\r\n");
+        const std::wstring folder = PreparedFolder(L"period", std::string("TENMETU=1\r\nTRANS=100\r\nTENMETUTIME=") + period + "\r\n");
         ::SetCursorPos(kAway.x, kAway.y);
         Glimmora app(folder);
         if (!CHECK(app.MainWindow())) continue;
-        HWND overlay = SwitchOnByButton(app);
+        HWND overlay = SwitchMarkOnByButton(app);
         if (!CHECK(overlay)) continue;
         // Treated as a period of 1: full alpha, then nothing, and so on.
         auto alphaIs = [&](BYTE wanted) {

@@ -38,12 +38,6 @@ std::wstring Fresh(const std::wstring& tag) {
     return folder;
 }
 
-std::wstring Prepared(const std::wstring& tag, const std::string& settings) {
-    const std::wstring folder = MakeScratchFolder(tag);
-    WriteFileText(folder + L"\\Glimmora.ini", "[SYSTEM]\r\n" + settings);
-    return folder;
-}
-
 // The lines of the profile, blank ones left out.
 std::vector<std::wstring> ProfileLines(const std::wstring& folder) {
     std::vector<std::wstring> lines;
@@ -115,15 +109,6 @@ bool FocusControl(HWND dialog, int id) {
     return WaitForFocus(dialog, control);
 }
 
-INPUT KeyEvent(WORD vk, bool up) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return in;
-}
-
 void Send(std::vector<INPUT> events) {
     ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
 }
@@ -142,15 +127,6 @@ std::vector<INPUT> Ups(std::initializer_list<WORD> modifiers, WORD key) {
     for (auto it = modifiers.end(); it != modifiers.begin();) events.push_back(KeyEvent(*--it, true));
     return events;
 }
-
-void Combination(std::initializer_list<WORD> modifiers, WORD key) {
-    std::vector<INPUT> events = Downs(modifiers, key);
-    const std::vector<INPUT> ups = Ups(modifiers, key);
-    events.insert(events.end(), ups.begin(), ups.end());
-    Send(std::move(events));
-}
-
-bool HeldAnywhere(int vk) { return (::GetAsyncKeyState(vk) & 0x8000) != 0; }
 
 // A window of the driver's own on a thread of its own, with an edit that counts the key messages
 // it gets, and a low-level keyboard hook installed before Glimmora's field takes the keyboard:
@@ -245,7 +221,7 @@ class Receiver {
 // Types a combination into the field of the open dialog; the dialog keeps running.
 bool TypeIntoField(HWND dialog, std::initializer_list<WORD> modifiers, WORD key) {
     if (!FocusControl(dialog, kField)) return false;
-    Combination(modifiers, key);
+    SendCombination(modifiers, key);
     return true;
 }
 
@@ -267,7 +243,7 @@ bool PressCombination(std::initializer_list<WORD> modifiers, WORD key) {
     for (int attempt = 0; attempt < 3; ++attempt) {
         Send(Downs(modifiers, key));
         bool whole = true;
-        for (WORD m : modifiers) whole = whole && HeldAnywhere(m);
+        for (WORD m : modifiers) whole = whole && KeyHeldAnywhere(m);
         Send(Ups(modifiers, key));
         if (whole) return true;
     }
@@ -281,7 +257,7 @@ bool ShiftTabIntoTheField(HWND dialog) {
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (!FocusControl(dialog, kDuplicateCheck)) return false;
         Send({KeyEvent(VK_SHIFT, false), KeyEvent(VK_TAB, false)});
-        if (HeldAnywhere(VK_SHIFT) && WaitForFocus(dialog, field)) return true;
+        if (KeyHeldAnywhere(VK_SHIFT) && WaitForFocus(dialog, field)) return true;
         Send({KeyEvent(VK_TAB, true), KeyEvent(VK_SHIFT, true)});
     }
     return false;
@@ -295,7 +271,7 @@ bool OverlayShown(Glimmora& app) {
 }  // namespace
 
 E2E_SCENARIO(PropertiesOpensWithTheValuesOfTheProfile) {
-    const std::wstring folder = Prepared(
+    const std::wstring folder = PreparedFolder(
         L"props open",
         "COLORCODE=3\r\nTRANS=70\r\nSHAPE=1\r\nSIZE=4\r\nRPHTOKEYFLAG=1\r\nRPHOTKEY=118\r\nRPMODIFIERS=3\r\n"
         "TENMETU=1\r\nTENMETUTIME=7\r\nTENMETUTRIG=1\r\nMOUSEMON=1\r\nHAMON=1\r\n");
@@ -362,7 +338,7 @@ E2E_SCENARIO(PropertiesOkWritesTheFourteenKeysInOrder) {
 
 E2E_SCENARIO(PropertiesCancelWritesNothing) {
     const std::string settings = "COLORCODE=2\r\nTRANS=40\r\n[OTHER]\r\nKEEP=1\r\n";
-    const std::wstring folder = Prepared(L"props cancel", settings);
+    const std::wstring folder = PreparedFolder(L"props cancel", settings);
     const std::wstring before = ReadFileText(folder + L"\\Glimmora.ini");
     Glimmora app(folder);
     if (!CHECK(app.MainWindow())) return;
@@ -391,7 +367,7 @@ E2E_SCENARIO(HotKeyFieldTakesCtrlShiftKFromEveryoneAndOkMakesItTheToggle) {
     ::SetCursorPos(kAway.x, kAway.y);  // the mark hides over the main window
     // The old toggle: Ctrl+Alt+F7.
     const std::wstring folder =
-        Prepared(L"props field", "RPHTOKEYFLAG=1\r\nRPHOTKEY=118\r\nRPMODIFIERS=3\r\n");
+        PreparedFolder(L"props field", "RPHTOKEYFLAG=1\r\nRPHOTKEY=118\r\nRPMODIFIERS=3\r\n");
     auto receiver = std::make_unique<Receiver>();
     Glimmora app(folder);
     if (!CHECK(app.MainWindow())) return;
@@ -401,15 +377,15 @@ E2E_SCENARIO(HotKeyFieldTakesCtrlShiftKFromEveryoneAndOkMakesItTheToggle) {
     if (!CHECK(FocusControl(dialog, kField))) return;
 
     // Esc, Enter and Tab do nothing in the dialog while the field has the keyboard.
-    Combination({}, VK_ESCAPE);
-    Combination({}, VK_RETURN);
-    Combination({}, VK_TAB);
-    Combination({VK_CONTROL, VK_SHIFT}, 'K');
+    SendCombination({}, VK_ESCAPE);
+    SendCombination({}, VK_RETURN);
+    SendCombination({}, VK_TAB);
+    SendCombination({VK_CONTROL, VK_SHIFT}, 'K');
     CHECK_EQ(receiver->HookEvents(), 0);
     CHECK_EQ(receiver->KeyMessages(), 0);
     CHECK(::IsWindowVisible(dialog));
     CHECK(FocusOf(dialog) == ::GetDlgItem(dialog, kField));
-    for (int vk : {VK_CONTROL, VK_SHIFT, int{'K'}}) CHECK(!HeldAnywhere(vk));
+    for (int vk : {VK_CONTROL, VK_SHIFT, int{'K'}}) CHECK(!KeyHeldAnywhere(vk));
     receiver.reset();  // its hook would slow every key event down from here on
 
     PressButton(dialog, IDOK);
@@ -433,7 +409,7 @@ E2E_SCENARIO(HotKeyFieldTakesCtrlShiftKFromEveryoneAndOkMakesItTheToggle) {
 }
 
 E2E_SCENARIO(DuplicateCheckAnswersCurrentFreeAndTaken) {
-    const std::wstring folder = Prepared(L"props dup", "RPHOTKEY=118\r\nRPMODIFIERS=3\r\n");
+    const std::wstring folder = PreparedFolder(L"props dup", "RPHOTKEY=118\r\nRPMODIFIERS=3\r\n");
     Glimmora app(folder);
     if (!CHECK(app.MainWindow())) return;
     HWND dialog = OpenProperties(app);
@@ -467,7 +443,7 @@ E2E_SCENARIO(DuplicateCheckAnswersCurrentFreeAndTaken) {
 
 E2E_SCENARIO(FailedProbeOnOkKeepsThePropertiesOpen) {
     const std::wstring folder =
-        Prepared(L"props taken", "RPHTOKEYFLAG=1\r\nRPHOTKEY=118\r\nRPMODIFIERS=3\r\n");
+        PreparedFolder(L"props taken", "RPHTOKEYFLAG=1\r\nRPHOTKEY=118\r\nRPMODIFIERS=3\r\n");
     HWND holder =
         ::CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     if (!CHECK(::RegisterHotKey(holder, 9, MOD_CONTROL | MOD_SHIFT, VK_F12))) return;
@@ -509,17 +485,17 @@ E2E_SCENARIO(KeysReachOtherWindowsAgainAfterThePropertiesClose) {
     // Both releases went on past the field's hook (the key state alone would not tell under
     // Wine, where the next X focus event resets keys X does not see held).
     CHECK(WaitFor([&] { return receiver.HookEvents() == 2; }));
-    CHECK(!HeldAnywhere(VK_SHIFT));
-    CHECK(!HeldAnywhere(VK_TAB));
+    CHECK(!KeyHeldAnywhere(VK_SHIFT));
+    CHECK(!KeyHeldAnywhere(VK_TAB));
 
     // Closed while the field still has the keyboard.
-    Combination({VK_CONTROL}, 'Q');
+    SendCombination({VK_CONTROL}, 'Q');
     ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     CHECK(WaitFor([&] { return !::IsWindow(dialog); }));
 
     if (!CHECK(receiver.TakeKeyboard())) return;
-    Combination({}, 'O');
-    Combination({}, 'K');
+    SendCombination({}, 'O');
+    SendCombination({}, 'K');
     CHECK(WaitFor([&] { return receiver.Text() == L"ok"; }));
     CHECK(app.Close());
 }

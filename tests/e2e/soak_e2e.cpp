@@ -47,11 +47,6 @@ POINT PathPoint(int step) {
             480 + static_cast<LONG>(330 * std::sin(1.37 * t + 0.5))};
 }
 
-bool CentredOnPointer(HWND overlay, POINT p) {
-    const RECT r = WindowRect(overlay);
-    return r.left == p.x - (r.right - r.left) / 2 && r.top == p.y - (r.bottom - r.top) / 2;
-}
-
 int MarkWidth(HWND overlay) {
     const RECT r = WindowRect(overlay);
     return r.right - r.left;
@@ -173,7 +168,7 @@ E2E_ON_REQUEST(SoakEveryEffect) {
     // Follows the pointer to p, within the time a user would notice.
     auto follow = [&](POINT p) {
         ::SetCursorPos(p.x, p.y);
-        if (!WaitFor([&] { return CentredOnPointer(overlay, p); }, kAnswerMs)) {
+        if (!WaitFor([&] { return MarkCentredOn(overlay, p); }, kAnswerMs)) {
             ++stuck;
             report("the mark did not follow");
         }
