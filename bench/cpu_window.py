@@ -69,8 +69,8 @@ def main():
     seconds = float(sys.argv[1])
     sides = []
     for arg in sys.argv[2:]:
-        name, spec = arg.split("=", 1)
-        prefix, program, pids = spec.split(":")
+        name, fields = arg.split("=", 1)
+        prefix, program, pids = fields.split(":")
         extra = [int(p) for p in pids.split(",") if p]
         members = prefix_processes(prefix) + extra
         sides.append({"name": name, "program": program, "extra": extra,
