@@ -255,10 +255,7 @@ E2E_SCENARIO(HostileProfilesStartShowTheMarkAndReadWhatTheProfileApiGives) {
 
         // It follows, and takes a left and a right click, whatever the effects were given.
         bool followed = true;
-        auto followTo = [&](POINT p) {
-            ::SetCursorPos(p.x, p.y);
-            followed = WaitFor([&] { return MarkCentredOn(overlay, p); }, 2000) && followed;
-        };
+        auto followTo = [&](POINT p) { followed = MoveAndFollow(overlay, p) && followed; };
         for (const DWORD down : {DWORD{MOUSEEVENTF_LEFTDOWN}, DWORD{MOUSEEVENTF_RIGHTDOWN}}) {
             followTo({kAway.x + 150, kAway.y + 40});
             followTo(kAway);
@@ -309,9 +306,9 @@ E2E_SCENARIO(KilledWithTheMarkOnLeavesTheNameAndTheHotKeyFree) {
     for (HWND h : TopLevelWindowsOf(next.Pid(), true)) CHECK(MessageBoxText(h).empty());
     CHECK(next.Output().find("RegisterHotKey() Error=") == std::string::npos);
     CHECK(front.TakeKeyboard());
-    SendCombination({VK_CONTROL, VK_SHIFT}, VK_F9);
+    CHECK(PressHotKey({VK_CONTROL, VK_SHIFT}, VK_F9));
     CHECK(WaitFor([&] { return (overlay = next.Overlay()) && ::IsWindowVisible(overlay); }));
-    SendCombination({VK_CONTROL, VK_SHIFT}, VK_F9);
+    CHECK(PressHotKey({VK_CONTROL, VK_SHIFT}, VK_F9));
     CHECK(WaitFor([&] { return next.Overlay() == nullptr; }));
     CHECK(next.Close());
     CHECK_EQ(next.ExitCode(), 0);

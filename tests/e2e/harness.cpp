@@ -303,6 +303,33 @@ void SendCombination(std::initializer_list<WORD> modifiers, WORD key) {
 
 bool KeyHeldAnywhere(int vk) { return (::GetAsyncKeyState(vk) & 0x8000) != 0; }
 
+bool PressHotKey(std::initializer_list<WORD> modifiers, WORD key) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        std::vector<INPUT> downs;
+        for (WORD m : modifiers) downs.push_back(KeyEvent(m, false));
+        downs.push_back(KeyEvent(key, false));
+        ::SendInput(static_cast<UINT>(downs.size()), downs.data(), sizeof(INPUT));
+        // Modifiers still held once the key is down were held when it went down; otherwise a
+        // plain key went by, and the press is made again.
+        bool whole = true;
+        for (WORD m : modifiers) whole = whole && KeyHeldAnywhere(m);
+        std::vector<INPUT> ups{KeyEvent(key, true)};
+        for (auto it = modifiers.end(); it != modifiers.begin();) ups.push_back(KeyEvent(*--it, true));
+        ::SendInput(static_cast<UINT>(ups.size()), ups.data(), sizeof(INPUT));
+        if (whole) return true;
+    }
+    return false;
+}
+
+bool MoveAndFollow(HWND overlay, POINT p, DWORD timeoutMs) {
+    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
+    do {
+        ::SetCursorPos(p.x, p.y);
+        if (WaitFor([&] { return MarkCentredOn(overlay, p); }, 400)) return true;
+    } while (::GetTickCount64() < end);
+    return false;
+}
+
 void SettleFocusChange() {
     if (!IsWine()) return;
     // The window that gains the X focus lets go of every modifier X does not see held (one that

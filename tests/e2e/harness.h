@@ -119,6 +119,13 @@ HWND FocusOf(HWND anyWindowOfThread);
 // One key going down or up, as SendInput takes it.
 INPUT KeyEvent(WORD vk, bool up);
 void SendCombination(std::initializer_list<WORD> modifiers, WORD key);
+// Presses a hot key so that the system sees every modifier held when the key goes down (Wine may
+// let go of modifiers held by SendInput when a focus change reaches a process); false when that
+// could not be done. Not for typing into the hot-key field, whose hook keeps keys from the key state.
+bool PressHotKey(std::initializer_list<WORD> modifiers, WORD key);
+// Moves the pointer and waits for the mark to be centred on it; under Wine a warp can be undone by
+// a mouse event still on its way, so the move is made again, as a hand would.
+bool MoveAndFollow(HWND overlay, POINT p, DWORD timeoutMs = 3000);
 bool KeyHeldAnywhere(int vk);
 // Under Wine, waits until the process whose window has just come to the front has read the X focus
 // event, which lets go of modifiers held with SendInput and gives the focus back to the control that

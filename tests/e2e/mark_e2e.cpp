@@ -193,7 +193,7 @@ E2E_SCENARIO(HotKeyTogglesTheMarkWithoutTakingTheKeyboard) {
     FrontWindow front;
     CHECK(::GetForegroundWindow() == front.Hwnd());
 
-    SendCombination({VK_MENU}, 'Z');
+    CHECK(PressHotKey({VK_MENU}, 'Z'));
     HWND overlay = nullptr;
     CHECK(WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); }));
     CHECK(WaitFor([&] { return WindowText(::GetDlgItem(app.Panel(), 1002)) == L"OFF"; }));
@@ -210,7 +210,7 @@ E2E_SCENARIO(HotKeyTogglesTheMarkWithoutTakingTheKeyboard) {
     SendCombination({}, 'O');
     CHECK(WaitFor([&] { return front.Text() == L"go"; }, 3000));
 
-    SendCombination({VK_MENU}, 'Z');
+    CHECK(PressHotKey({VK_MENU}, 'Z'));
     CHECK(WaitFor([&] { return app.Overlay() == nullptr; }));
     CHECK(WindowText(::GetDlgItem(app.Panel(), 1002)) == L"ON");
     CHECK(app.Close());
