@@ -9,11 +9,10 @@
 #include "overlay/size_table.h"
 #include "overlay/window_titles.h"
 #include "platform/version_info.h"
+#include "platform/win32_geometry.h"
 #include "resource.h"
 
 namespace {
-
-Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 RECT WindowRectOf(HWND hwnd) {
     RECT r{};

@@ -1,12 +1,11 @@
 #include "platform/dialog.h"
 
 #include "platform/centring.h"
+#include "platform/win32_geometry.h"
 
 namespace {
 
 Dialog* g_mainDialog = nullptr;
-
-Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 bool ReturnsDirectly(UINT message) {
     return message == WM_INITDIALOG || message == WM_QUERYDRAGICON || message == WM_COMPAREITEM ||
