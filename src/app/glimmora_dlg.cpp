@@ -2,6 +2,7 @@
 
 #include "app/about_dlg.h"
 #include "app/main_window_layout.h"
+#include "platform/window_manager.h"
 #include "resource.h"
 
 CGlimmoraDlg::CGlimmoraDlg(const std::wstring& executableDirectory)
@@ -13,6 +14,9 @@ CGlimmoraDlg::CGlimmoraDlg(const std::wstring& executableDirectory)
 
 BOOL CGlimmoraDlg::OnInitDialog() {
     Dialog::OnInitDialog();
+    // The panel inside is made at run time with the menu font, which the dialog manager's rescaling
+    // would neither lay out nor resize: the window keeps its pixel size on every monitor instead.
+    KeepPixelSizeOnDpiChange(m_hwnd);
 
     if (HMENU menu = ::GetSystemMenu(m_hwnd, FALSE)) {
         wchar_t text[256] = {};

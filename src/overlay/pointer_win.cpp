@@ -1,7 +1,5 @@
 #include "overlay/pointer_win.h"
 
-#include <dwmapi.h>
-
 #include "overlay/mark_region.h"
 #include "overlay/overlay_timers.h"
 #include "overlay/placement.h"
@@ -10,6 +8,7 @@
 #include "overlay/window_titles.h"
 #include "platform/version_info.h"
 #include "platform/win32_geometry.h"
+#include "platform/window_manager.h"
 #include "resource.h"
 
 namespace {
@@ -43,10 +42,26 @@ PointerWin* PointerWin::CreateWindowed() {
     return overlay;
 }
 
+// FALSE: the mark never takes the focus, not even at creation.
 BOOL PointerWin::OnInitDialog() {
     Dialog::OnInitDialog();
     ::SetWindowTextW(m_hwnd, kOverlayTitle);
-    return TRUE;
+    KeepPixelSizeOnDpiChange(m_hwnd);
+    return FALSE;
+}
+
+bool PointerWin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    // The mark's size is its own (size table, press-to-grow) in pixels on every monitor: a resize from
+    // anyone else, such as a rescaling on a move to a monitor of another scale, would leave the region
+    // cut for the old size and be kept by every later placement.
+    if (message == WM_WINDOWPOSCHANGING && m_size.cx > 0) {
+        auto& pos = *reinterpret_cast<WINDOWPOS*>(lParam);
+        if (!(pos.flags & SWP_NOSIZE)) {
+            pos.cx = m_size.cx;
+            pos.cy = m_size.cy;
+        }
+    }
+    return Dialog::WindowProc(message, wParam, lParam, result);
 }
 
 void PointerWin::SetupPointer() {
@@ -57,6 +72,7 @@ void PointerWin::SetupPointer() {
     m_clickBrush.reset(::CreateSolidBrush(m_params.clickColour));
 
     const int d = MarkSizeFor(m_params.sizeIndex).diameter;
+    m_size = {d, d};
     // Without SWP_NOACTIVATE this would make the hidden mark the active window, and the foreground
     // one after a hot key, taking the keyboard from the program in front.
     ::SetWindowPos(m_hwnd, HWND_TOP, 0, 0, d, d, SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
@@ -69,31 +85,30 @@ void PointerWin::SetupPointer() {
     }
     GiveRegionToWindow(m_hwnd, std::move(region), true);
 
-    m_followTimer = ::SetTimer(m_hwnd, kFollowTimerId, static_cast<UINT>(m_params.followInterval), nullptr);
+    ArmFollowTimer();
     m_blinkTimer = ::SetTimer(m_hwnd, kBlinkTimerId, kBlinkIntervalMs, nullptr);
     m_clickTimer = ::SetTimer(m_hwnd, kClickTimerId, kClickIntervalMs, nullptr);
 
     // Vista and 7 only: keep the mark above the flipped windows of the Flip3D task view.
-    if (IsWindowsVersionOrGreater(6, 0) && !IsWindowsVersionOrGreater(6, 2)) {
-        const DWORD policy = 2;  // DWMFLIP3D_EXCLUDEABOVE
-        ::DwmSetWindowAttribute(m_hwnd, 8 /* DWMWA_FLIP3D_POLICY */, &policy, sizeof(policy));
-    }
+    if (IsWindowsVersionOrGreater(6, 0) && !IsWindowsVersionOrGreater(6, 2)) KeepAboveFlip3D(m_hwnd);
     FollowCursor();
 }
 
 // Runs every 10 ms for hours: no allocation, and the sibling look-ups only when the mark is shown.
 void PointerWin::FollowCursor() {
     POINT cursor{};
-    ::GetCursorPos(&cursor);
-    const RECT r = WindowRectOf(m_hwnd);
-    const Size size{r.right - r.left, r.bottom - r.top};
+    const std::optional<Point> read =
+        ::GetCursorPos(&cursor) ? std::optional<Point>(Point{cursor.x, cursor.y}) : std::nullopt;
     RECT main{};
     if (HWND mainWindow = ::GetParent(m_panelWindow)) ::GetWindowRect(mainWindow, &main);
-    const Point p{cursor.x, cursor.y};
-    if (InsideRect(p, ToRect(main))) {
-        ::ShowWindow(m_hwnd, SW_HIDE);
-        return;
+    switch (DecideFollow(read, ToRect(main))) {
+        case FollowAction::Stay: return;
+        case FollowAction::Hide: ::ShowWindow(m_hwnd, SW_HIDE); return;
+        case FollowAction::Show: break;
     }
+    const Point p = *read;
+    const RECT r = WindowRectOf(m_hwnd);
+    const Size size{r.right - r.left, r.bottom - r.top};
     HWND first = ::FindWindowW(nullptr, kFirstSiblingTitle);
     const bool firstVisible = first && ::IsWindowVisible(first) == TRUE;
     HWND second = ::FindWindowW(nullptr, kSecondSiblingTitle);
@@ -120,10 +135,10 @@ bool PointerWin::AlreadyOnTopAt(Point at, const RECT& current) const {
 
 void PointerWin::OnTimer(UINT_PTR id) {
     if (m_followTimer && id == m_followTimer) {
-        // Re-armed after each placement, so the next tick comes a full interval after this one ends.
-        ::KillTimer(m_hwnd, m_followTimer);
         FollowCursor();
-        m_followTimer = ::SetTimer(m_hwnd, kFollowTimerId, static_cast<UINT>(m_params.followInterval), nullptr);
+        ArmFollowTimer();
+    } else if (!m_followTimer) {
+        ArmFollowTimer();  // it could not be set last time: following resumes with any tick
     }
     if (m_blinkTimer && id == m_blinkTimer) {
         AsyncKeyPoll keys;
@@ -137,11 +152,18 @@ void PointerWin::OnTimer(UINT_PTR id) {
             ClickTick(m_effects, m_params, ToRect(WindowRectOf(m_hwnd)), client.right - client.left, keys);
         if (result.reshape) {
             const Rect& w = result.window;
+            m_size = {w.Width(), w.Height()};
             GiveRegionToWindow(m_hwnd, EllipticRegion({0, 0, w.Width(), w.Height()}), false);
             ::MoveWindow(m_hwnd, w.left, w.top, w.Width(), w.Height(), FALSE);
         }
         if (result.repaint) ::InvalidateRect(m_hwnd, nullptr, TRUE);
     }
+}
+
+// Setting the timer again restarts it, so the next tick comes a full interval after this placement.
+// Should that fail, the identifier is forgotten and the next tick of any timer tries again.
+void PointerWin::ArmFollowTimer() {
+    m_followTimer = ::SetTimer(m_hwnd, kFollowTimerId, static_cast<UINT>(m_params.followInterval), nullptr);
 }
 
 bool PointerWin::OnPaint() {

@@ -27,14 +27,17 @@ public:
 private:
     PointerWin();
     BOOL OnInitDialog() override;
+    bool WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnTimer(UINT_PTR id) override;
     bool OnPaint() override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT kind) override;
     void PostNcDestroy() override;
     bool AlreadyOnTopAt(Point at, const RECT& current) const;
+    void ArmFollowTimer();
 
     Brush m_overlayBrush;
     Brush m_clickBrush;
+    Size m_size;  // the only size the window may take; none until the set-up
     BlinkState m_blink;
     ClickEffects m_effects;
     UINT_PTR m_followTimer = 0;

@@ -16,6 +16,9 @@ struct KernelHandleDeleter {
 struct LocalMemoryDeleter {
     void operator()(void* p) const noexcept { ::LocalFree(static_cast<HLOCAL>(p)); }
 };
+struct LibraryDeleter {
+    void operator()(HMODULE m) const noexcept { ::FreeLibrary(m); }
+};
 struct HookDeleter {
     void operator()(HHOOK h) const noexcept { ::UnhookWindowsHookEx(h); }
 };
@@ -33,6 +36,7 @@ using KernelHandle = std::unique_ptr<void, handles::KernelHandleDeleter>;
 template <typename T>
 using LocalMemory = std::unique_ptr<T, handles::LocalMemoryDeleter>;
 using Hook = std::unique_ptr<std::remove_pointer_t<HHOOK>, handles::HookDeleter>;
+using Library = std::unique_ptr<std::remove_pointer_t<HMODULE>, handles::LibraryDeleter>;
 
 // Hands a region to SetWindowRgn: from then on it belongs to the system, so the owner lets go.
 inline void GiveRegionToWindow(HWND window, Region region, bool redraw) {

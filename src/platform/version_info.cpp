@@ -5,15 +5,32 @@
 #include <cwchar>
 #include <vector>
 
+#include "platform/system_library.h"
+
+namespace {
+
+// version.dll is no KnownDLL: imported, it would be looked for beside the exe first.
+struct VersionLibrary {
+    Library module = LoadSystemLibrary(L"version.dll");
+    decltype(&::GetFileVersionInfoSizeW) sizeOf = ProcAddress<decltype(sizeOf)>(module.get(), "GetFileVersionInfoSizeW");
+    decltype(&::GetFileVersionInfoW) read = ProcAddress<decltype(read)>(module.get(), "GetFileVersionInfoW");
+    decltype(&::VerQueryValueW) query = ProcAddress<decltype(query)>(module.get(), "VerQueryValueW");
+    bool Usable() const { return sizeOf && read && query; }
+};
+
+}  // namespace
+
 std::optional<std::wstring> ReadProductVersion(const std::wstring& filePath) {
-    const DWORD size = ::GetFileVersionInfoSizeW(filePath.c_str(), nullptr);
+    const VersionLibrary version;
+    if (!version.Usable()) return std::nullopt;
+    const DWORD size = version.sizeOf(filePath.c_str(), nullptr);
     if (size == 0) return std::nullopt;
     std::vector<unsigned char> block(size + 1);
-    if (!::GetFileVersionInfoW(filePath.c_str(), 0, size, block.data())) return std::nullopt;
+    if (!version.read(filePath.c_str(), 0, size, block.data())) return std::nullopt;
     DWORD* translation = nullptr;
     UINT length = 0;
-    if (!::VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                          &length) ||
+    if (!version.query(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+                       &length) ||
         length < sizeof(DWORD))
         return std::nullopt;
     wchar_t subBlock[64];
@@ -21,7 +38,7 @@ std::optional<std::wstring> ReadProductVersion(const std::wstring& filePath) {
                   HIWORD(*translation));
     wchar_t* value = nullptr;
     UINT chars = 0;
-    if (!::VerQueryValueW(block.data(), subBlock, reinterpret_cast<void**>(&value), &chars) || !value) return L"";
+    if (!version.query(block.data(), subBlock, reinterpret_cast<void**>(&value), &chars) || !value) return L"";
     return std::wstring(value, wcsnlen(value, chars));
 }
 

@@ -16,6 +16,17 @@ TEST(Placement, CentresOnTheCursorWithTruncatingDivision) {
     EXPECT_EQ(CentredOn({-1, 3}, {2, 3}), (Point{-2, 2}));
 }
 
+// A pointer that cannot be read (lock screen, secure desktop) must not send the mark to the corner,
+// where a zeroed position would put it, nor hide it when the main window covers the origin.
+TEST(Placement, AnUnreadablePointerLeavesTheMarkWhereItIs) {
+    const Rect mainAtOrigin{0, 0, 300, 200};
+    EXPECT_EQ(DecideFollow(std::nullopt, mainAtOrigin), FollowAction::Stay);
+    EXPECT_EQ(DecideFollow(std::nullopt, {}), FollowAction::Stay);
+    EXPECT_EQ(DecideFollow(Point{0, 0}, mainAtOrigin), FollowAction::Hide);
+    EXPECT_EQ(DecideFollow(Point{300, 0}, mainAtOrigin), FollowAction::Show);
+    EXPECT_EQ(DecideFollow(Point{0, 0}, {}), FollowAction::Show) << "no main window hides nothing";
+}
+
 TEST(Placement, InsideRectCountsLeftTopEdgesInAndRightBottomEdgesOut) {
     const Rect main{10, 20, 110, 220};
     EXPECT_TRUE(InsideRect({10, 20}, main));

@@ -235,7 +235,7 @@ TEST_F(Resources, DialogFramesAreExact) {
         {GLM_IDD_ABOUTBOX, 0x80C800C0, 0, {0, 0, 170, 62}, L"Glimmora について", 9, 0, gothic, 5},
         {GLM_IDD_MAIN, 0x90CA00C0, WS_EX_APPWINDOW, {0, 0, 144, 72}, L"Glimmora", 9, 0, gothic, 0},
         {GLM_IDD_PANEL, 0x40080448, WS_EX_CLIENTEDGE, {5, 15, 155, 55}, L"", 8, 400, shell, 2},
-        {GLM_IDD_POINTER, 0x80080048, WS_EX_TOOLWINDOW, {0, 0, 50, 46}, L"", 8, 400, shell, 0},
+        {GLM_IDD_POINTER, 0x80080048, WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, {0, 0, 50, 46}, L"", 8, 400, shell, 0},
         {GLM_IDD_PROPERTIES, 0x80C800C8, 0, {0, 0, 453, 242}, properties, 8, 400, shell, 36},
     };
     for (const Frame& frame : frames) {
