@@ -7,47 +7,32 @@
 #include "platform/hot_key_attempts.h"
 
 namespace {
-constexpr std::uint32_t kCtrlShift = 0x0006;
 constexpr std::uint32_t kErrorInvalidParameter = 87;
 using Answer = std::optional<std::uint32_t>;  // nothing: registered
+using Asked = std::vector<std::uint32_t>;
 
-struct Outcome {
-    Answer refused;
-    std::vector<std::uint32_t> asked;  // the modifiers of each attempt
-};
-
-// Against a system that answers the attempts in turn from `answers`.
-Outcome Register(std::uint32_t modifiers, const std::vector<Answer>& answers) {
-    Outcome out;
-    out.refused = RegisterWithoutRepeat(modifiers, [&](std::uint32_t tried) {
-        out.asked.push_back(tried);
-        return answers.at(out.asked.size() - 1);
+// Registers `modifiers` against a system that answers the attempts in turn from `answers`;
+// `asked` gets the modifiers of each attempt.
+Answer Register(std::uint32_t modifiers, const std::vector<Answer>& answers, Asked& asked) {
+    return RegisterWithoutRepeat(modifiers, [&](std::uint32_t tried) {
+        asked.push_back(tried);
+        return answers.at(asked.size() - 1);
     });
-    return out;
 }
 }  // namespace
 
 TEST(HotKeyAttempts, WithoutRepeatWhereKnownPlainWhereRefusedNeverAgainWhenTaken) {
-    const Outcome seven = Register(kCtrlShift, {std::nullopt});  // Windows 7 and later take the flag
-    EXPECT_EQ(seven.refused, std::nullopt);
-    EXPECT_EQ(seven.asked, (std::vector<std::uint32_t>{kCtrlShift | kModNoRepeat}));
-
-    const Outcome vista = Register(kCtrlShift, {kErrorInvalidParameter, std::nullopt});
-    EXPECT_EQ(vista.refused, std::nullopt);
-    EXPECT_EQ(vista.asked, (std::vector<std::uint32_t>{kCtrlShift | kModNoRepeat, kCtrlShift}));
-
-    // On Vista the second attempt decides, and its error is the one to report.
-    const Outcome vistaTaken = Register(kCtrlShift, {kErrorInvalidParameter, kErrorHotKeyAlreadyRegistered});
-    EXPECT_EQ(vistaTaken.refused, kErrorHotKeyAlreadyRegistered);
-
-    const Outcome taken = Register(kCtrlShift, {kErrorHotKeyAlreadyRegistered});
-    EXPECT_EQ(taken.refused, kErrorHotKeyAlreadyRegistered);
-    EXPECT_EQ(taken.asked.size(), 1u);
-}
-
-TEST(HotKeyAttempts, OtherBitsOfTheStoredModifiersAreAskedForAsTheyAre) {
-    // A hand-edited profile may hold the flag or bits beyond it; only the flag is added or taken away.
-    const Outcome odd = Register(0x8000 | kModNoRepeat | kCtrlShift, {kErrorInvalidParameter, 5u});
-    EXPECT_EQ(odd.refused, 5u);
-    EXPECT_EQ(odd.asked, (std::vector<std::uint32_t>{0xC006, 0x8006}));
+    Asked seven, vista, vistaTaken, taken, odd;
+    EXPECT_EQ(Register(0x6, {std::nullopt}, seven), std::nullopt);  // Windows 7 and later take the flag
+    EXPECT_EQ(seven, (Asked{0x4006}));
+    EXPECT_EQ(Register(0x6, {kErrorInvalidParameter, std::nullopt}, vista), std::nullopt);
+    EXPECT_EQ(vista, (Asked{0x4006, 0x6}));
+    // The second attempt decided: its error is the one reported.
+    EXPECT_EQ(Register(0x6, {kErrorInvalidParameter, kErrorHotKeyAlreadyRegistered}, vistaTaken),
+              kErrorHotKeyAlreadyRegistered);
+    EXPECT_EQ(Register(0x6, {kErrorHotKeyAlreadyRegistered}, taken), kErrorHotKeyAlreadyRegistered);
+    EXPECT_EQ(taken, (Asked{0x4006}));
+    // A hand-edited profile may hold the flag or bits beyond it: only the flag is added or taken away.
+    EXPECT_EQ(Register(0xC006, {kErrorInvalidParameter, 5u}, odd), 5u);
+    EXPECT_EQ(odd, (Asked{0xC006, 0x8006}));
 }
