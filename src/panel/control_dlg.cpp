@@ -4,6 +4,7 @@
 #include "panel/overlay_handover.h"
 #include "panel/switch_step.h"
 #include "platform/app_message.h"
+#include "platform/hot_keys.h"
 #include "platform/profile_file.h"
 #include "properties/propaty_dlg.h"
 #include "properties/save_failed_text.h"
@@ -15,12 +16,14 @@ namespace {
 constexpr COLORREF kPanelBackground = RGB(200, 200, 200);
 constexpr int kToggleHotKeyId = 114;
 constexpr wchar_t kRegisterFailedAtStart[] = L"ホットキーの登録が失敗しました.他のキーに変更してください.";
-constexpr wchar_t kRegisterFailedAfterChange[] = L"ホットキーの登録が重複しています.他のキーに変更してください ";
+constexpr wchar_t kRegisterFailedAfterChange[] =
+    L"ホットキーの登録が重複しています.他のキーに変更してください ";
 
 }  // namespace
 
 ControlDlg::ControlDlg(const std::wstring& executableDirectory)
-    : Dialog(GLM_IDD_PANEL), m_profilePath(ProfilePath(executableDirectory)),
+    : Dialog(GLM_IDD_PANEL),
+      m_profilePath(ProfilePath(executableDirectory)),
       m_background(::CreateSolidBrush(kPanelBackground)) {
     ApplyColourCode(m_settings);
 }
@@ -40,14 +43,16 @@ BOOL ControlDlg::OnInitDialog() {
     if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
         m_menuFont.reset(::CreateFontIndirectW(&metrics.lfMenuFont));
     for (const PanelButton* button : {&m_onOffButton, &m_propertiesButton})
-        if (m_menuFont) ::SendMessageW(button->Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(m_menuFont.get()), TRUE);
+        if (m_menuFont)
+            ::SendMessageW(button->Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(m_menuFont.get()), TRUE);
     return TRUE;
 }
 
 void ControlDlg::RegisterToggleHotKey(const wchar_t* failureText) {
-    if (!::RegisterHotKey(m_hwnd, kToggleHotKeyId, static_cast<UINT>(m_settings.hotKeyModifiers),
-                          static_cast<UINT>(m_settings.hotKeyCode))) {
-        TraceLine("RegisterHotKey() Error=%d\n", static_cast<int>(::GetLastError()));
+    if (const auto error =
+            RegisterHotKeyOnce(m_hwnd, kToggleHotKeyId, static_cast<UINT>(m_settings.hotKeyModifiers),
+                               static_cast<UINT>(m_settings.hotKeyCode))) {
+        TraceLine("RegisterHotKey() Error=%d\n", static_cast<int>(*error));
         ShowAppMessage(failureText);
     }
 }

@@ -1,7 +1,16 @@
 #include "platform/hot_keys.h"
 
+#include "platform/hot_key_attempts.h"
+
+std::optional<DWORD> RegisterHotKeyOnce(HWND window, int id, UINT modifiers, UINT key) {
+    return RegisterWithoutRepeat(modifiers, [&](std::uint32_t tried) -> std::optional<std::uint32_t> {
+        if (::RegisterHotKey(window, id, tried, key)) return std::nullopt;
+        return ::GetLastError();
+    });
+}
+
 bool ProbeHotKey(HWND window, int id, UINT modifiers, UINT key) {
-    const bool registered = ::RegisterHotKey(window, id, modifiers, key) != FALSE;
+    const bool registered = !RegisterHotKeyOnce(window, id, modifiers, key);
     ::UnregisterHotKey(window, id);
     return registered;
 }

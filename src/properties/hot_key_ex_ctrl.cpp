@@ -5,6 +5,7 @@
 
 #include "platform/handles.h"
 #include "properties/field_key_messages.h"
+#include "properties/hook_key_set.h"
 #include "properties/hot_key_text.h"
 #include "properties/key_name_text.h"
 
@@ -14,39 +15,22 @@ namespace {
 Hook g_hook;
 HWND g_hookWindow = nullptr;
 
-// The keys this hook saw go down. The system marks a key released only when its release gets
-// past the hooks, so a release whose press went by before the hook came (the Shift of the
-// Shift+Tab that brought the focus here) must pass, or that key stays held for every program.
-struct KeysDown {
-    std::uint64_t bits[4] = {};
-    void Add(DWORD vk) { bits[(vk >> 6) & 3] |= Bit(vk); }
-    // Whether vk was down, forgetting it.
-    bool Take(DWORD vk) {
-        std::uint64_t& word = bits[(vk >> 6) & 3];
-        const bool was = (word & Bit(vk)) != 0;
-        word &= ~Bit(vk);
-        return was;
-    }
-    static std::uint64_t Bit(DWORD vk) { return std::uint64_t{1} << (vk & 63); }
-};
-KeysDown g_keysDown;
+// Which key events this hook keeps from the system.
+HookKeySet g_keys;
 
 constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 
 // Runs for every key event of the desktop while installed, so it only posts: the field does
-// the tracking when the message arrives. Every event reaches the field; only a release of a
-// key pressed before the hook came goes on to the system as well.
+// the tracking when the message arrives. Every event reaches the field; only a release whose
+// press went by before the hook came goes on to the system as well.
 LRESULT CALLBACK KeyboardHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code != HC_ACTION) return ::CallNextHookEx(g_hook.get(), code, wParam, lParam);
     const UINT message = FieldKeyMessage(static_cast<std::uint32_t>(wParam));
     if (message == 0) return ::CallNextHookEx(g_hook.get(), 0, wParam, lParam);
     const DWORD vk = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode;
     ::PostMessageW(g_hookWindow, message, vk, 0);
-    if (message == kFieldKeyDown) {
-        g_keysDown.Add(vk);
-        return 1;
-    }
-    return g_keysDown.Take(vk) ? 1 : ::CallNextHookEx(g_hook.get(), 0, wParam, lParam);
+    return g_keys.Swallows(message == kFieldKeyDown, vk) ? 1
+                                                         : ::CallNextHookEx(g_hook.get(), 0, wParam, lParam);
 }
 
 void RemoveHook() {
@@ -100,7 +84,10 @@ LRESULT CHotKeyExCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void CHotKeyExCtrl::OnSetFocus() {
     if (g_hook) return;
     ClearHeldKeys(m_entry);
-    g_keysDown = {};
+    // Read before the hook comes: a key pressed in between passes the system and is not ours.
+    g_keys = {};
+    for (int vk = 1; vk <= 0xFF; ++vk)
+        if (::GetAsyncKeyState(vk) < 0) g_keys.HeldBefore(static_cast<std::uint32_t>(vk));
     g_hookWindow = m_hwnd;
     g_hook.reset(::SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardHook, ::GetModuleHandleW(nullptr), 0));
 }
