@@ -27,6 +27,12 @@ ensure_wine_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.glimmora-fonts"
   fi
+  # Caption buttons are drawn with Marlett (Debian's fonts-wine), which this Wine does not find in
+  # its own data folder: without it they show as letters.
+  local marlett=/usr/share/wine/fonts/marlett.ttf fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -f "$marlett" ] && [ ! -e "$fonts/marlett.ttf" ]; then
+    mkdir -p "$fonts" && cp "$marlett" "$fonts/"
+  fi
 }
 
 # Starts Xvfb on the first free display (and a compositor, so translucency is drawn) and exports DISPLAY.

@@ -439,13 +439,15 @@ TEST_F(Resources, IconGroupHoldsTenImagesOf32Bits) {
     }
 }
 
-TEST_F(Resources, AboutItemTextAndManifest) {
+TEST_F(Resources, AboutItemText) {
     // Strings live in blocks of sixteen: 101 is in block 7.
     EXPECT_NE(FindBlob(s_module, RT_STRING, GLM_IDS_ABOUTBOX / 16 + 1, kJapanese).data, nullptr);
     wchar_t text[64] = {};
     EXPECT_GT(LoadStringW(s_module, GLM_IDS_ABOUTBOX, text, 64), 0);
     EXPECT_STREQ(text, L"Glimmoraについて(&A)...");
+}
 
+TEST_F(Resources, Manifest) {
     Blob manifest = FindBlob(s_module, RT_MANIFEST, 1, kEnglishUs);
     ASSERT_NE(manifest.data, nullptr) << "manifest 1 in language 1033";
     const std::string xml(reinterpret_cast<const char*>(manifest.data), manifest.size);
@@ -453,6 +455,21 @@ TEST_F(Resources, AboutItemTextAndManifest) {
                                "processorArchitecture=\"amd64\"", "publicKeyToken=\"6595b64144ccf1df\"",
                                "level=\"asInvoker\"", "uiAccess=\"false\"", ">True/PM</dpiAware>"}) {
         EXPECT_NE(xml.find(needle), std::string::npos) << needle;
+    }
+
+    // Windows runs a program in the context of the newest system its manifest names, else as one
+    // written for Vista (from 8.1 on, version queries then answer 6.2). Vista to 10/11 are named; an
+    // identifier outside the compatibility element counts for nothing.
+    const std::string open = "<compatibility xmlns=\"urn:schemas-microsoft-com:compatibility.v1\">";
+    const std::size_t begin = xml.find(open);
+    ASSERT_NE(begin, std::string::npos) << open;
+    const std::string compatibility = xml.substr(begin, xml.find("</compatibility>", begin) - begin);
+    for (const char* system :
+         {"{e2011457-1546-43c5-a5fe-008deee3d3f0}", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
+          "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
+          "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {
+        EXPECT_NE(compatibility.find(std::string("<supportedOS Id=\"") + system + "\"/>"), std::string::npos)
+            << system;
     }
 }
 
