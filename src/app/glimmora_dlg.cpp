@@ -56,7 +56,7 @@ void CGlimmoraDlg::RunAboutBox() {
         CAboutDlg about;
         about.DoModal();
     }
-    if (m_panel.OnFlag()) m_panel.CreateOverlay();
+    m_panel.RecreateOverlayIfOn();
 }
 
 bool CGlimmoraDlg::OnPaint() {

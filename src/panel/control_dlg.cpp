@@ -96,19 +96,35 @@ void ControlDlg::OnBnClickedOnOff() {
 }
 
 void ControlDlg::SwitchStep() {
-    const SwitchDecision decision = DecideSwitch(m_onFlag != 0, m_overlay != nullptr);
-    if (decision.overlay == OverlayChange::Create) CreateOverlay();
-    if (decision.overlay == OverlayChange::Destroy) DestroyOverlay();
-    if (decision.buttonText) ::SetDlgItemTextW(m_hwnd, GLM_IDC_ONOFF, decision.buttonText);
-    if (decision.minimiseMainWindow) {
+    const OverlayChange change = DecideSwitch(m_onFlag != 0, m_overlay != nullptr);
+    if (change == OverlayChange::Create) CreateOverlay();
+    if (change == OverlayChange::Destroy) DestroyOverlay();
+    ShowSwitchOutcome(SwitchOutcomeFor(change, m_onFlag != 0, m_overlay != nullptr));
+}
+
+void ControlDlg::ShowSwitchOutcome(const SwitchOutcome& outcome) {
+    if (outcome.onFlag != (m_onFlag != 0)) {
+        m_onFlag = outcome.onFlag ? TRUE : FALSE;
+        UpdateData(false);
+    }
+    if (outcome.buttonText) ::SetDlgItemTextW(m_hwnd, GLM_IDC_ONOFF, outcome.buttonText);
+    if (outcome.minimiseMainWindow) {
         HWND mainWindow = ::GetAncestor(m_hwnd, GA_ROOT);
         // Never SW_SHOWMINIMIZED: it activates us. When the hot key was pressed in another program,
-        // the minimising must not touch activation at all (SW_MINIMIZE would hand it to the next
-        // window in the z-order, the mark itself under some window managers), so the presenter's
-        // slides keep the keyboard. After a click on our own button, the next window gets it as usual.
+        // the minimising must not touch activation at all, so the presenter's slides keep the
+        // keyboard. After a click on our own button, the next window gets it as usual (never the
+        // mark, which cannot be activated).
         const int how = ::GetForegroundWindow() == mainWindow ? SW_MINIMIZE : SW_SHOWMINNOACTIVE;
         if (!::IsIconic(mainWindow)) ::ShowWindow(mainWindow, how);
     }
+}
+
+// Around the About box and the properties dialog the mark is made anew; if that fails, the button
+// must not go on saying OFF.
+void ControlDlg::RecreateOverlayIfOn() {
+    if (!m_onFlag) return;
+    CreateOverlay();
+    if (!m_overlay) ShowSwitchOutcome(SwitchOutcomeFor(OverlayChange::Create, true, false));
 }
 
 void ControlDlg::CreateOverlay() {
@@ -170,7 +186,7 @@ void ControlDlg::OnBnClickedProperties() {
         // The new values stay in force for this run either way; the user must know they are not kept.
         if (!SaveSettings(s, profile)) ShowAppMessage(SaveFailedText(m_profilePath));
     }
-    if (m_onFlag) CreateOverlay();
+    RecreateOverlayIfOn();
 }
 
 BOOL ControlDlg::DestroyWindow() {

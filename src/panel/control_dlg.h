@@ -6,6 +6,7 @@
 #include <string>
 
 #include "panel/panel_button.h"
+#include "panel/switch_step.h"
 #include "platform/dialog.h"
 #include "platform/handles.h"
 #include "settings/settings.h"
@@ -19,9 +20,8 @@ public:
     BOOL DestroyWindow() override;
     bool PreTranslateMessage(MSG& msg) override;
 
-    void CreateOverlay();   // does nothing while an overlay exists
-    void DestroyOverlay();  // does nothing while none exists
-    bool OnFlag() const { return m_onFlag != 0; }
+    void DestroyOverlay();       // does nothing while none exists
+    void RecreateOverlayIfOn();  // after a dialog that took the overlay down
 
 private:
     BOOL OnInitDialog() override;
@@ -32,7 +32,9 @@ private:
 
     void OnBnClickedOnOff();
     void OnBnClickedProperties();
+    void CreateOverlay();  // does nothing while an overlay exists
     void SwitchStep();
+    void ShowSwitchOutcome(const SwitchOutcome& outcome);
     void RegisterToggleHotKey(const wchar_t* failureText);
 
     std::wstring m_profilePath;

@@ -6,12 +6,18 @@ enum class OverlayChange { None, Create, Destroy };
 inline constexpr wchar_t kOnButtonText[] = L"ON";
 inline constexpr wchar_t kOffButtonText[] = L"OFF";
 
-// The shell applies it in this order: the overlay change (CreateOverlay / DestroyOverlay), the text of
-// the ON/OFF button, then, if asked, minimises the main window (without activating it) unless IsIconic.
-struct SwitchDecision {
-    OverlayChange overlay = OverlayChange::None;
+// The overlay change the on flag asks for.
+OverlayChange DecideSwitch(bool onFlag, bool overlayExists);
+
+// What the panel shows once the change is made, applied in this order: the on flag (the button's
+// check state), the text of the ON/OFF button, then, if asked, the main window minimised unless
+// IsIconic.
+struct SwitchOutcome {
+    bool onFlag = false;
     const wchar_t* buttonText = nullptr;  // null: the text stays
     bool minimiseMainWindow = false;
 };
 
-SwitchDecision DecideSwitch(bool onFlag, bool overlayExists);
+// The text and the minimising follow whether a mark exists after the change: a mark that could not
+// be created leaves the button at ON, unchecked, so the next press tries again.
+SwitchOutcome SwitchOutcomeFor(OverlayChange change, bool onFlag, bool markExists);

@@ -7,22 +7,34 @@
 #include "panel/transparency_alpha.h"
 
 TEST(SwitchStep, OverlayTextAndMinimiseChangeTogether) {
-    const SwitchDecision on = DecideSwitch(true, false);
-    EXPECT_EQ(on.overlay, OverlayChange::Create);
+    EXPECT_EQ(DecideSwitch(true, false), OverlayChange::Create);
+    const SwitchOutcome on = SwitchOutcomeFor(OverlayChange::Create, true, true);
+    EXPECT_TRUE(on.onFlag);
     EXPECT_EQ(std::wstring_view(on.buttonText), L"OFF");
     EXPECT_TRUE(on.minimiseMainWindow);
 
-    const SwitchDecision off = DecideSwitch(false, true);
-    EXPECT_EQ(off.overlay, OverlayChange::Destroy);
+    EXPECT_EQ(DecideSwitch(false, true), OverlayChange::Destroy);
+    const SwitchOutcome off = SwitchOutcomeFor(OverlayChange::Destroy, false, false);
+    EXPECT_FALSE(off.onFlag);
     EXPECT_EQ(std::wstring_view(off.buttonText), L"ON");
     EXPECT_FALSE(off.minimiseMainWindow) << "switching off never restores nor minimises";
 
     for (const bool flag : {true, false}) {
-        const SwitchDecision none = DecideSwitch(flag, flag);
-        EXPECT_EQ(none.overlay, OverlayChange::None);
+        EXPECT_EQ(DecideSwitch(flag, flag), OverlayChange::None);
+        const SwitchOutcome none = SwitchOutcomeFor(OverlayChange::None, flag, flag);
+        EXPECT_EQ(none.onFlag, flag);
         EXPECT_EQ(none.buttonText, nullptr);
         EXPECT_FALSE(none.minimiseMainWindow);
     }
+}
+
+// Never "OFF" without a mark: a failed creation leaves the button as it was before the press,
+// unchecked, and the main window where it is, so the presenter sees that nothing was switched on.
+TEST(SwitchStep, AMarkThatCouldNotBeCreatedLeavesTheButtonAtOn) {
+    const SwitchOutcome failed = SwitchOutcomeFor(OverlayChange::Create, true, false);
+    EXPECT_FALSE(failed.onFlag);
+    EXPECT_EQ(std::wstring_view(failed.buttonText), L"ON");
+    EXPECT_FALSE(failed.minimiseMainWindow);
 }
 
 TEST(TransparencyAlpha, LowByteOfTheTruncatedProduct) {
