@@ -12,6 +12,9 @@ struct ColourPair {
 // Colour code 0..5 selects a pair; every other code acts as 0.
 ColourPair ColourForCode(int colourCode);
 
+// Never read from the profile nor edited: the mark follows the pointer at this pace, in milliseconds.
+inline constexpr int kFollowIntervalMs = 10;
+
 struct Settings {
     Colour overlayColour = 0x0000FFFF;
     Colour clickColour = 0x000000FF;
@@ -21,7 +24,7 @@ struct Settings {
     int sizeIndex = 3;
     int positionControl = 0;
     int sensitivity = 0;
-    int followInterval = 10;
+    int followInterval = kFollowIntervalMs;
     int blinkEnabled = 0;
     int blinkTrigger = 0;
     int blinkPeriod = 5;
@@ -30,6 +33,7 @@ struct Settings {
     int hotKeyEnabled = 0;
     int hotKeyCode = 90;  // Z
     int hotKeyModifiers = 1;  // MOD_ALT
+    friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 // Both colours always follow the colour code together.

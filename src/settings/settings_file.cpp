@@ -2,45 +2,49 @@
 
 #include <string>
 
+namespace {
+
+struct ProfileKey {
+    const wchar_t* name;
+    int Settings::*field;
+    bool read;  // false: written for other readers of the file, never taken from it
+};
+
+// Every key of the profile, in the order the file gets them.
+constexpr ProfileKey kProfileKeys[] = {
+    {L"COLORCODE", &Settings::colourCode, true},
+    {L"TRANS", &Settings::transparency, true},
+    {L"SHAPE", &Settings::shape, true},
+    {L"SIZE", &Settings::sizeIndex, true},
+    {L"POSCTL", &Settings::positionControl, false},
+    {L"KANDO", &Settings::sensitivity, false},
+    {L"RPHTOKEYFLAG", &Settings::hotKeyEnabled, true},
+    {L"RPHOTKEY", &Settings::hotKeyCode, true},
+    {L"RPMODIFIERS", &Settings::hotKeyModifiers, true},
+    {L"TENMETU", &Settings::blinkEnabled, true},
+    {L"TENMETUTIME", &Settings::blinkPeriod, true},
+    {L"TENMETUTRIG", &Settings::blinkTrigger, true},
+    {L"MOUSEMON", &Settings::clickMonitor, true},
+    {L"HAMON", &Settings::rippleEnabled, true},
+};
+
+}  // namespace
+
 void LoadSettings(Settings& s, const ProfileReader& profile) {
-    const auto read = [&](const wchar_t* key, int& field) {
-        field = profile.ReadInt(kProfileSection, key, field);
-    };
-    read(L"COLORCODE", s.colourCode);
-    read(L"TRANS", s.transparency);
-    read(L"SHAPE", s.shape);
-    read(L"SIZE", s.sizeIndex);
-    // Position control and sensitivity are carried but never taken from the file.
-    s.positionControl = 0;
-    s.sensitivity = 0;
-    read(L"RPHTOKEYFLAG", s.hotKeyEnabled);
-    read(L"RPHOTKEY", s.hotKeyCode);
-    read(L"RPMODIFIERS", s.hotKeyModifiers);
-    read(L"TENMETU", s.blinkEnabled);
-    read(L"TENMETUTIME", s.blinkPeriod);
-    read(L"TENMETUTRIG", s.blinkTrigger);
-    s.followInterval = 10;
-    read(L"MOUSEMON", s.clickMonitor);
-    read(L"HAMON", s.rippleEnabled);
+    // A key that is never read leaves its field at the default on every run.
+    const Settings defaults;
+    for (const ProfileKey& key : kProfileKeys)
+        s.*key.field =
+            key.read ? profile.ReadInt(kProfileSection, key.name, s.*key.field) : defaults.*key.field;
+    s.followInterval = kFollowIntervalMs;
 }
 
 bool SaveSettings(const Settings& s, ProfileWriter& profile) {
-    const struct {
-        const wchar_t* key;
-        int value;
-    } entries[] = {
-        {L"COLORCODE", s.colourCode},      {L"TRANS", s.transparency},
-        {L"SHAPE", s.shape},               {L"SIZE", s.sizeIndex},
-        {L"POSCTL", s.positionControl},    {L"KANDO", s.sensitivity},
-        {L"RPHTOKEYFLAG", s.hotKeyEnabled}, {L"RPHOTKEY", s.hotKeyCode},
-        {L"RPMODIFIERS", s.hotKeyModifiers}, {L"TENMETU", s.blinkEnabled},
-        {L"TENMETUTIME", s.blinkPeriod},   {L"TENMETUTRIG", s.blinkTrigger},
-        {L"MOUSEMON", s.clickMonitor},     {L"HAMON", s.rippleEnabled},
-    };
     bool allWritten = true;
-    for (const auto& e : entries) {
+    for (const ProfileKey& key : kProfileKeys) {
         // std::to_wstring gives exactly "%d": a minus sign, no blanks, no leading zeros.
-        if (!profile.WriteString(kProfileSection, e.key, std::to_wstring(e.value))) allWritten = false;
+        if (!profile.WriteString(kProfileSection, key.name, std::to_wstring(s.*key.field)))
+            allWritten = false;
     }
     return allWritten;
 }

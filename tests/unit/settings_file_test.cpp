@@ -94,6 +94,28 @@ TEST(SettingsFile, SaveWritesFourteenKeysInOrderAsDecimalText) {
     EXPECT_TRUE(negative.writes[7].second == L"-2147483648");
 }
 
+// Distinct values catch a key paired with another key's field, which a round trip alone would not.
+TEST(SettingsFile, EachKeyCarriesItsOwnFieldBothWays) {
+    Settings s;
+    int* const inKeyOrder[] = {&s.colourCode,      &s.transparency, &s.shape,         &s.sizeIndex,
+                               &s.positionControl, &s.sensitivity,  &s.hotKeyEnabled, &s.hotKeyCode,
+                               &s.hotKeyModifiers, &s.blinkEnabled, &s.blinkPeriod,   &s.blinkTrigger,
+                               &s.clickMonitor,    &s.rippleEnabled};
+    for (int i = 0; i < 14; ++i) *inKeyOrder[i] = 100 + i;
+    MemoryProfile profile;
+    SaveSettings(s, profile);
+    ASSERT_EQ(profile.writes.size(), 14u);
+    for (int i = 0; i < 14; ++i) {
+        EXPECT_TRUE(profile.writes[i].second == std::to_wstring(100 + i)) << i;
+        profile.values[profile.writes[i].first] = 100 + i;
+    }
+    Settings loaded;
+    LoadSettings(loaded, profile);
+    s.positionControl = 0;
+    s.sensitivity = 0;
+    EXPECT_EQ(loaded, s);
+}
+
 TEST(SettingsFile, AFailedWriteIsReportedButEveryKeyIsStillWritten) {
     MemoryProfile profile;
     profile.failKey = L"SHAPE";
