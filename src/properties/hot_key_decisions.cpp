@@ -20,7 +20,3 @@ std::optional<HotKeyCombination> OkHandlerProbe(std::int32_t hotKeyEnabled, HotK
     if (hotKeyEnabled == 0) return std::nullopt;  // the field is ignored while the hot key is off
     return DuplicateCheckProbe(stored, selectedKey, selectedModifiers);
 }
-
-std::string ProbeTraceLines(HotKeyCombination probe) {
-    return "Modifiers=" + std::to_string(probe.modifiers) + "\nHotKey = " + std::to_string(probe.code) + "\n";
-}

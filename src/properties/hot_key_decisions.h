@@ -2,7 +2,6 @@
 // What the properties dialog's OK handler and duplicate check decide about the hot key.
 #include <cstdint>
 #include <optional>
-#include <string>
 
 // A combination as RegisterHotKey and the profile take it: virtual-key code and MOD_ form,
 // both compared as 32-bit values.
@@ -12,7 +11,7 @@ struct HotKeyCombination {
     friend bool operator==(const HotKeyCombination&, const HotKeyCombination&) = default;
 };
 
-// The field's selection in that form; the extended-key flag does not take part.
+// The field's selection in that form.
 HotKeyCombination FieldCombination(std::uint16_t selectedKey, std::uint16_t selectedModifiers);
 
 // The combination the OK handler must probe before storing it, or nothing when the stored
@@ -24,6 +23,3 @@ std::optional<HotKeyCombination> OkHandlerProbe(std::int32_t hotKeyEnabled, HotK
 // stored combination (then the answer is kCurrentSettingText). Enabled or not.
 std::optional<HotKeyCombination> DuplicateCheckProbe(HotKeyCombination stored, std::uint16_t selectedKey,
                                                      std::uint16_t selectedModifiers);
-
-// The two diagnostic lines written before a probe: "Modifiers=%d\n" then "HotKey = %d\n".
-std::string ProbeTraceLines(HotKeyCombination probe);

@@ -1,6 +1,5 @@
 #include "properties/hot_key_entry.h"
 
-#include "properties/combination_rule.h"
 #include "properties/field_key_messages.h"
 #include "properties/hot_key_modifiers.h"
 #include "properties/key_class.h"
@@ -25,7 +24,6 @@ void UpdateHeld(HotKeyEntry& e, bool down, std::uint16_t code) {
 bool TrackFieldKeyMessage(HotKeyEntry& e, std::uint32_t message, std::uint16_t code) {
     if (message != kFieldKeyDown && message != kFieldKeyUp) return false;
     UpdateHeld(e, message == kFieldKeyDown, code);
-    const std::uint16_t shown = ShownModifiers(e.heldKey, e.heldModifiers, e.ruleMask, e.ruleReplacement);
     if (e.freshEntry) {
         e.selectedKey = 0;
         e.selectedModifiers = 0;
@@ -33,10 +31,10 @@ bool TrackFieldKeyMessage(HotKeyEntry& e, std::uint32_t message, std::uint16_t c
     }
     if (e.heldKey != 0) {
         e.selectedKey = e.heldKey;
-        e.selectedModifiers = shown;
+        e.selectedModifiers = e.heldModifiers;
     } else {
         // Before a key is chosen the modifiers show as a prefix; after it they stay as chosen.
-        if (e.selectedKey == 0) e.selectedModifiers = shown;
+        if (e.selectedKey == 0) e.selectedModifiers = e.heldModifiers;
         if (e.heldModifiers == 0) e.freshEntry = true;
     }
     return true;

@@ -8,8 +8,6 @@ struct HotKeyEntry {
     std::uint16_t heldKey = 0;            // ordinary key held now; 0 = none
     std::uint16_t heldModifiers = 0;      // field form; only Shift, Ctrl, Alt and Win occur
     bool freshEntry = false;              // the entry is complete; the next key message starts anew
-    std::uint16_t ruleMask = 0;           // combination bits whose modifiers are replaced
-    std::uint16_t ruleReplacement = 0;    // field form
 };
 
 // Applies one message posted by the keyboard hook. Returns false, changing nothing, for any

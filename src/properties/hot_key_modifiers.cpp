@@ -14,8 +14,7 @@ constexpr ModifierPair kPairs[] = {
 };
 }  // namespace
 
-// Only the four modifier bits cross over; the extended-key bit never does, since it
-// describes the key, not a modifier the system could register.
+// Only the four modifier bits cross over.
 std::uint16_t ModifiersToFieldFlags(std::int32_t modifiers) {
     std::uint16_t flags = 0;
     for (const ModifierPair& p : kPairs) {

@@ -7,7 +7,6 @@
 constexpr std::uint16_t kHotKeyFShift = 0x01;
 constexpr std::uint16_t kHotKeyFControl = 0x02;
 constexpr std::uint16_t kHotKeyFAlt = 0x04;
-constexpr std::uint16_t kHotKeyFExt = 0x08;  // extended key; only the key-name lookup uses it
 constexpr std::uint16_t kHotKeyFWin = 0x10;
 
 // MOD_ form: RegisterHotKey and the profile's RPMODIFIERS (32 bits).

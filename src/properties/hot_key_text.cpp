@@ -11,13 +11,13 @@ constexpr wchar_t kWinName[] = L"Win";  // the layout has no name for the Win ke
 std::wstring ComposeHotKeyText(std::uint16_t key, std::uint16_t modifiers, const KeyNameLookup& lookup) {
     if (key == 0 && modifiers == 0) return {};
     std::wstring text;
-    if (modifiers & kHotKeyFControl) text += lookup(vk::kControl, false) + kSeparator;
-    if (modifiers & kHotKeyFShift) text += lookup(vk::kShift, false) + kSeparator;
-    if (modifiers & kHotKeyFAlt) text += lookup(vk::kMenu, false) + kSeparator;
+    if (modifiers & kHotKeyFControl) text += lookup(vk::kControl) + kSeparator;
+    if (modifiers & kHotKeyFShift) text += lookup(vk::kShift) + kSeparator;
+    if (modifiers & kHotKeyFAlt) text += lookup(vk::kMenu) + kSeparator;
     if (modifiers & kHotKeyFWin) {
         text += kWinName;
         text += kSeparator;
     }
-    text += lookup(key, (modifiers & kHotKeyFExt) != 0);
+    text += lookup(key);
     return text;
 }

@@ -1,18 +1,12 @@
 #pragma once
-// The platform-neutral half of the key-name lookup: the parameter for the name query and
-// the loop that grows the buffer until the name fits.
+// The platform-neutral half of the key-name lookup: the loop that grows the buffer until the
+// name fits.
 #include <algorithm>
-#include <cstdint>
 #include <string>
 
 constexpr int kKeyNameFirstLength = 128;
 // A key name never comes near this; it only stops a query that always fills the buffer.
 constexpr int kKeyNameMaxLength = 0x8000;
-
-// The lParam of GetKeyNameTextW: scan code in bits 16..23, bit 24 for an extended key.
-constexpr std::uint32_t KeyNameParam(std::uint32_t scanCode, bool extended) {
-    return (scanCode << 16) | (extended ? 0x1000000u : 0u);
-}
 
 // fill(buffer, size) writes at most size - 1 characters and a terminator into buffer and
 // returns how many characters it wrote, 0 when there is no name. A count that fills the

