@@ -2,12 +2,13 @@
 
 #include "overlay/pointer_win.h"
 #include "panel/overlay_handover.h"
+#include "panel/properties_accept.h"
+#include "panel/save_failed_text.h"
 #include "panel/switch_step.h"
 #include "platform/app_message.h"
 #include "platform/hot_keys.h"
 #include "platform/profile_file.h"
 #include "properties/propaty_dlg.h"
-#include "properties/save_failed_text.h"
 #include "resource.h"
 #include "settings/settings_file.h"
 
@@ -147,44 +148,25 @@ void ControlDlg::DestroyOverlay() {
 
 void ControlDlg::OnBnClickedProperties() {
     UpdateData(true);
-    PropatyDlg dialog;
-    Settings& s = m_settings;
-    dialog.m_colourCode = s.colourCode;
-    dialog.m_transparency = s.transparency;
-    dialog.m_shape = s.shape;
-    dialog.m_sizeIndex = s.sizeIndex;
-    dialog.m_positionControl = s.positionControl;
-    dialog.m_hotKeyEnabled = s.hotKeyEnabled;
-    dialog.m_hotKeyCode = s.hotKeyCode;
-    dialog.m_hotKeyModifiers = s.hotKeyModifiers;
-    dialog.m_blinkEnabled = s.blinkEnabled;
-    dialog.m_blinkPeriod = s.blinkPeriod;
-    dialog.m_blinkTrigger = s.blinkTrigger;
-    dialog.m_clickMonitor = s.clickMonitor;
-    dialog.m_rippleEnabled = s.rippleEnabled;
     DestroyOverlay();
-
-    if (dialog.DoModal() == IDOK) {
-        s.transparency = dialog.m_transparency;
-        s.colourCode = dialog.m_colourCode;
-        ApplyColourCode(s);
-        s.shape = dialog.m_shape;
-        s.sizeIndex = dialog.m_sizeIndex;
-        s.positionControl = dialog.m_positionControl;
-        s.hotKeyEnabled = dialog.m_hotKeyEnabled;
-        s.hotKeyCode = dialog.m_hotKeyCode;
-        s.hotKeyModifiers = dialog.m_hotKeyModifiers;
-        ::UnregisterHotKey(m_hwnd, kToggleHotKeyId);
-        if (s.hotKeyEnabled) RegisterToggleHotKey(kRegisterFailedAfterChange);
-        s.blinkEnabled = dialog.m_blinkEnabled;
-        s.blinkPeriod = dialog.m_blinkPeriod;
-        s.blinkTrigger = dialog.m_blinkTrigger;
-        s.followInterval = 10;
-        s.clickMonitor = dialog.m_clickMonitor;
-        s.rippleEnabled = dialog.m_rippleEnabled;
-        ProfileFile profile(m_profilePath);
-        // The new values stay in force for this run either way; the user must know they are not kept.
-        if (!SaveSettings(s, profile)) ShowAppMessage(SaveFailedText(m_profilePath));
+    if (const std::optional<Settings> edited = PropatyDlg::Edit(m_settings)) {
+        m_settings = AcceptedSettings(*edited);
+        for (const AcceptStep step : AcceptSteps(m_settings)) {
+            switch (step) {
+                case AcceptStep::ReleaseHotKey:
+                    ::UnregisterHotKey(m_hwnd, kToggleHotKeyId);
+                    break;
+                case AcceptStep::RegisterHotKey:
+                    RegisterToggleHotKey(kRegisterFailedAfterChange);
+                    break;
+                // The new values stay in force for this run either way; the user must know they are not kept.
+                case AcceptStep::Save: {
+                    ProfileFile profile(m_profilePath);
+                    if (!SaveSettings(m_settings, profile)) ShowAppMessage(SaveFailedText(m_profilePath));
+                    break;
+                }
+            }
+        }
     }
     RecreateOverlayIfOn();
 }

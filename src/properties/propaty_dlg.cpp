@@ -13,36 +13,41 @@ constexpr int kPeriodMin = 1;
 constexpr int kPeriodMax = 10;
 }  // namespace
 
-PropatyDlg::PropatyDlg() : Dialog(GLM_IDD_PROPERTIES) {}
+PropatyDlg::PropatyDlg(const Settings& settings) : Dialog(GLM_IDD_PROPERTIES), m_settings(settings) {}
+
+std::optional<Settings> PropatyDlg::Edit(const Settings& settings) {
+    PropatyDlg dialog(settings);
+    if (dialog.DoModal() != IDOK) return std::nullopt;
+    return dialog.m_settings;
+}
 
 // The stored combination and the blink period are not exchanged here: initialisation and
 // the OK handler move them.
 void PropatyDlg::DoDataExchange(DataExchange& dx) {
-    DdxRadio(dx, GLM_IDC_COLOR_YELLOW, m_colourCode);
-    DdxSlider(dx, GLM_IDC_TRANS_SLIDER, m_transparency);
-    DdvMinMaxInt(dx, m_transparency, 0, 100);
-    DdxRadio(dx, GLM_IDC_SHAPE_CIRCLE, m_shape);
-    DdxRadio(dx, GLM_IDC_SIZE_20, m_sizeIndex);
+    Settings& s = m_settings;
+    DdxRadio(dx, GLM_IDC_COLOR_YELLOW, s.colourCode);
+    DdxSlider(dx, GLM_IDC_TRANS_SLIDER, s.transparency);
+    DdvMinMaxInt(dx, s.transparency, 0, 100);
+    DdxRadio(dx, GLM_IDC_SHAPE_CIRCLE, s.shape);
+    DdxRadio(dx, GLM_IDC_SIZE_20, s.sizeIndex);
     if (!m_hotKeyField.Hwnd()) m_hotKeyField.Subclass(::GetDlgItem(dx.dialog, GLM_IDC_HOTKEY_FIELD));
-    DdxCheck(dx, GLM_IDC_HOTKEY_ENABLED, m_hotKeyEnabled);
-    DdxCheck(dx, GLM_IDC_BLINK_ENABLED, m_blinkEnabled);
-    DdxRadio(dx, GLM_IDC_TRIG_ALWAYS, m_blinkTrigger);
-    // Bound once per window; a handle from an earlier run of this object is stale.
-    if (!m_periodSlider || ::GetParent(m_periodSlider) != dx.dialog)
-        m_periodSlider = ::GetDlgItem(dx.dialog, GLM_IDC_BLINK_PERIOD);
-    DdxCheck(dx, GLM_IDC_RIPPLE, m_rippleEnabled);
-    DdxCheck(dx, GLM_IDC_MOUSEMON, m_clickMonitor);
+    DdxCheck(dx, GLM_IDC_HOTKEY_ENABLED, s.hotKeyEnabled);
+    DdxCheck(dx, GLM_IDC_BLINK_ENABLED, s.blinkEnabled);
+    DdxRadio(dx, GLM_IDC_TRIG_ALWAYS, s.blinkTrigger);
+    if (!m_periodSlider) m_periodSlider = ::GetDlgItem(dx.dialog, GLM_IDC_BLINK_PERIOD);
+    DdxCheck(dx, GLM_IDC_RIPPLE, s.rippleEnabled);
+    DdxCheck(dx, GLM_IDC_MOUSEMON, s.clickMonitor);
 }
 
 // TRUE: the dialog manager gives the focus to the first tab stop, the transparency slider.
 BOOL PropatyDlg::OnInitDialog() {
     Dialog::OnInitDialog();
     // The preset counts as a complete entry: the first key the field sees starts a new one.
-    PresetHotKeyEntry(m_hotKeyField.Entry(), m_hotKeyCode, m_hotKeyModifiers);
+    PresetHotKeyEntry(m_hotKeyField.Entry(), m_settings.hotKeyCode, m_settings.hotKeyModifiers);
     m_hotKeyField.Redraw();
     ::SendMessageW(m_periodSlider, TBM_SETRANGEMIN, FALSE, kPeriodMin);
     ::SendMessageW(m_periodSlider, TBM_SETRANGEMAX, FALSE, kPeriodMax);
-    ::SendMessageW(m_periodSlider, TBM_SETPOS, TRUE, m_blinkPeriod);
+    ::SendMessageW(m_periodSlider, TBM_SETPOS, TRUE, m_settings.blinkPeriod);
     return TRUE;
 }
 
@@ -64,25 +69,26 @@ bool PropatyDlg::Probe(HotKeyCombination combination) {
 // A taken combination keeps the dialog open with everything the user entered.
 void PropatyDlg::OnOK() {
     UpdateData(true);
+    Settings& s = m_settings;
     const HotKeyEntry& entry = m_hotKeyField.Entry();
-    if (const auto probe = OkHandlerProbe(m_hotKeyEnabled, {m_hotKeyCode, m_hotKeyModifiers},
+    if (const auto probe = OkHandlerProbe(s.hotKeyEnabled, {s.hotKeyCode, s.hotKeyModifiers},
                                           entry.selectedKey, entry.selectedModifiers)) {
         if (!Probe(*probe)) {
             ShowAppMessage(kOkProbeTakenText);
             return;
         }
-        m_hotKeyModifiers = probe->modifiers;
-        m_hotKeyCode = probe->code;
+        s.hotKeyModifiers = probe->modifiers;
+        s.hotKeyCode = probe->code;
     }
-    m_blinkPeriod = static_cast<int>(::SendMessageW(m_periodSlider, TBM_GETPOS, 0, 0));
+    s.blinkPeriod = static_cast<int>(::SendMessageW(m_periodSlider, TBM_GETPOS, 0, 0));
     Dialog::OnOK();
 }
 
 // The stored combination is never probed: we may hold it ourselves as the toggle hot key.
 void PropatyDlg::OnDuplicateCheck() {
     const HotKeyEntry& entry = m_hotKeyField.Entry();
-    const auto probe =
-        DuplicateCheckProbe({m_hotKeyCode, m_hotKeyModifiers}, entry.selectedKey, entry.selectedModifiers);
+    const auto probe = DuplicateCheckProbe({m_settings.hotKeyCode, m_settings.hotKeyModifiers},
+                                           entry.selectedKey, entry.selectedModifiers);
     if (!probe) {
         ShowAppMessage(kCurrentSettingText);
         return;

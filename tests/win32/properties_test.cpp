@@ -1,5 +1,5 @@
 // The properties dialog and its hot-key field against the real Win32 API: the probe, key names,
-// the keyboard hook's reach and lifetime, and the dialog's exchange with its members.
+// the keyboard hook's reach and lifetime, and the dialog's exchange with the settings it edits.
 #include <windows.h>
 // The headers below rely on <windows.h> coming first.
 #include <commctrl.h>
@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -199,7 +200,7 @@ struct FieldDialog {
 
 // Runs `user` on another thread, with the dialog's window, while this thread runs it modally.
 // A dialog the user left open is cancelled, so a failing test cannot hang.
-INT_PTR RunModal(PropatyDlg& dlg, const std::function<void(HWND)>& user) {
+std::optional<Settings> RunModal(const Settings& settings, const std::function<void(HWND)>& user) {
     Thread helper([&] {
         HWND window = nullptr;
         WaitFor([&] {
@@ -208,7 +209,7 @@ INT_PTR RunModal(PropatyDlg& dlg, const std::function<void(HWND)>& user) {
         if (window) user(window);
         if (!WaitFor([&] { return !::IsWindow(window); })) ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
     });
-    return dlg.DoModal();
+    return PropatyDlg::Edit(settings);
 }
 
 HWND FocusOf(HWND window) {
@@ -374,28 +375,30 @@ TEST_F(Properties, HookGoesWithTheFieldWhicheverWayItIsDestroyed) {
     }
 }
 
-TEST_F(Properties, DialogShowsTheMembersAndOkReadsTheControlsBack) {
-    PropatyDlg dlg;
-    dlg.m_colourCode = 7;      // out of range: no colour selected
-    dlg.m_transparency = 150;  // the slider clamps it
-    dlg.m_shape = 1;
-    dlg.m_sizeIndex = 2;  // "60px", control 1014
-    dlg.m_positionControl = 9;
-    dlg.m_hotKeyEnabled = 0;
-    dlg.m_hotKeyCode = kRareKey;
-    dlg.m_hotKeyModifiers = 0x4001;  // not probed while the hot key is off
-    dlg.m_blinkPeriod = 20;
-    dlg.m_clickMonitor = 1;
-    dlg.m_rippleEnabled = 1;
-    dlg.m_blinkEnabled = 1;
-    dlg.m_blinkTrigger = 2;
+TEST_F(Properties, DialogShowsTheSettingsAndOkReadsTheControlsBack) {
+    Settings in;
+    in.colourCode = 7;      // out of range: no colour selected
+    in.transparency = 150;  // the slider clamps it
+    in.shape = 1;
+    in.sizeIndex = 2;  // "60px", control 1014
+    in.positionControl = 9;
+    in.sensitivity = 4;
+    in.followInterval = 33;
+    in.hotKeyEnabled = 0;
+    in.hotKeyCode = kRareKey;
+    in.hotKeyModifiers = 0x4001;  // not probed while the hot key is off
+    in.blinkPeriod = 20;
+    in.clickMonitor = 1;
+    in.rippleEnabled = 1;
+    in.blinkEnabled = 1;
+    in.blinkTrigger = 2;
 
     struct Seen {
         bool anyColour = true, ring = false, size60 = false, size40 = true, alt = false, hotKey = true;
         LRESULT transparency = -1, period = -1;
         int focusId = 0, firstTabStopId = -1;
     } seen;
-    const INT_PTR result = RunModal(dlg, [&](HWND w) {
+    const std::optional<Settings> out = RunModal(in, [&](HWND w) {
         seen.anyColour = false;
         for (int id : {1006, 1007, 1008, 1009, 1018, 1029}) seen.anyColour |= Checked(w, id);
         seen.ring = Checked(w, GLM_IDC_SHAPE_RING);
@@ -412,7 +415,7 @@ TEST_F(Properties, DialogShowsTheMembersAndOkReadsTheControlsBack) {
         ::SendMessageW(::GetDlgItem(w, GLM_IDC_SIZE_150), BM_CLICK, 0, 0);
         Press(w, IDOK);
     });
-    EXPECT_EQ(result, IDOK);
+    ASSERT_TRUE(out.has_value());
     EXPECT_FALSE(seen.anyColour);
     EXPECT_TRUE(seen.ring);
     EXPECT_TRUE(seen.size60);
@@ -426,17 +429,12 @@ TEST_F(Properties, DialogShowsTheMembersAndOkReadsTheControlsBack) {
     EXPECT_EQ(seen.focusId, seen.firstTabStopId);
     EXPECT_NE(seen.focusId, GLM_IDC_HOTKEY_FIELD);
 
-    EXPECT_EQ(dlg.m_colourCode, -1);
-    EXPECT_EQ(dlg.m_transparency, 100);
-    EXPECT_EQ(dlg.m_shape, 1);
-    EXPECT_EQ(dlg.m_sizeIndex, 5);
-    EXPECT_EQ(dlg.m_positionControl, 9);
-    EXPECT_EQ(dlg.m_hotKeyEnabled, 0);
-    EXPECT_EQ(dlg.m_hotKeyCode, static_cast<int>(kRareKey));
-    EXPECT_EQ(dlg.m_hotKeyModifiers, 0x4001);
-    EXPECT_EQ(dlg.m_blinkPeriod, 10);
-    EXPECT_EQ(dlg.m_clickMonitor, 1);
-    EXPECT_EQ(dlg.m_rippleEnabled, 1);
-    EXPECT_EQ(dlg.m_blinkEnabled, 1);
-    EXPECT_EQ(dlg.m_blinkTrigger, 2);
+    // What the controls changed comes back changed; every other field as it went in, also
+    // those without a control.
+    Settings expected = in;
+    expected.colourCode = -1;
+    expected.transparency = 100;
+    expected.sizeIndex = 5;
+    expected.blinkPeriod = 10;
+    EXPECT_EQ(*out, expected);
 }

@@ -1,4 +1,4 @@
-#include "properties/save_failed_text.h"
+#include "panel/save_failed_text.h"
 
 std::wstring SaveFailedText(std::wstring_view profilePath) {
     std::wstring text = kSaveFailedText;
