@@ -7,15 +7,19 @@ export WINEPREFIX="$repo/build/wineprefix"
 export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=;mshtml="
+# Builds use every core of the machine.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 
 # A prefix made without a display; unmanaged windows, else every closing window lingers 2 s.
+# It is marked ready only once every step has succeeded, so a failed one is made again next time.
 ensure_wine_prefix() {
   if [ ! -f "$WINEPREFIX/.glimmora-ready" ]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    env -u DISPLAY wineboot -i >/dev/null 2>&1
-    env -u DISPLAY wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    wineserver -w
+    env -u DISPLAY wineboot -i >/dev/null 2>&1 &&
+      env -u DISPLAY wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 &&
+      wineserver -w ||
+      { echo "the Wine prefix $WINEPREFIX could not be made" >&2; return 1; }
     touch "$WINEPREFIX/.glimmora-ready"
   fi
   # The dialogs' fonts do not exist here; a Japanese font in their place shows the Japanese texts.
@@ -35,15 +39,18 @@ ensure_wine_prefix() {
   fi
 }
 
-# Starts Xvfb on the first free display (and a compositor, so translucency is drawn) and exports DISPLAY.
+# Starts Xvfb on a display it finds free itself (and a compositor, so translucency is drawn) and exports
+# DISPLAY. Xvfb names the display once it takes connections.
 start_virtual_display() {
-  local n=90
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  local named n=
+  named=$(mktemp -u "${TMPDIR:-/tmp}/glimmora-display.XXXXXX")
+  mkfifo "$named" || return 1
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$named" >/dev/null 2>&1 &
   started_pids+=($!)
+  read -r -t 30 n <"$named"
+  rm -f "$named"
+  [ -n "$n" ] || { echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=":$n"
-  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; return 1; }
   xcompmgr >/dev/null 2>&1 &
   started_pids+=($!)
 }

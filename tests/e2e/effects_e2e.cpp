@@ -24,11 +24,6 @@ constexpr int kGrown = kDiameter + 12;
 // cache refreshed every 50 ms), which makes a ripple paced by the click tick take about 80 ms there.
 constexpr int kRipples = 1000;
 
-int Width(HWND overlay) {
-    const RECT r = WindowRect(overlay);
-    return r.right - r.left;
-}
-
 bool SizeIs(HWND overlay, int d) {
     const RECT r = WindowRect(overlay);
     return r.right - r.left == d && r.bottom - r.top == d;
@@ -37,20 +32,6 @@ bool SizeIs(HWND overlay, int d) {
 POINT Middle(HWND overlay) {
     const RECT r = WindowRect(overlay);
     return {r.left + (r.right - r.left) / 2, r.top + (r.bottom - r.top) / 2};
-}
-
-BYTE Alpha(HWND overlay) {
-    BYTE alpha = 0;
-    ::GetLayeredWindowAttributes(overlay, nullptr, &alpha, nullptr);
-    return alpha;
-}
-
-// The screen as the user sees it; the pointer itself is not part of this image.
-COLORREF ScreenPixel(int x, int y) {
-    HDC screen = ::GetDC(nullptr);
-    const COLORREF c = ::GetPixel(screen, x, y);
-    ::ReleaseDC(nullptr, screen);
-    return c;
 }
 
 // `count` pixels of the screen rightwards from (x, y), in one read, so they belong to the same frame.
@@ -124,7 +105,7 @@ class Hands {
 // and three follow ticks, each seen moving the mark, take at least 30 ms.
 HWND StartMark(Glimmora& app) {
     if (!CHECK(app.MainWindow())) return nullptr;
-    PressButton(app.Panel(), 1002);
+    PressButton(app.Panel(), GLM_IDC_ONOFF);
     HWND overlay = nullptr;
     if (!CHECK(WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); })))
         return nullptr;
@@ -298,7 +279,7 @@ E2E_SCENARIO(BlinkShowsOnlyItsStepsAndAlternates) {
         int changes = 0, last = -1;
         const bool allSeen = WaitFor(
             [&] {
-                const int a = Alpha(overlay);
+                const int a = MarkAlpha(overlay);
                 (c.steps.count(a) ? seen : stray).insert(a);
                 if (a != last) ++changes;
                 last = a;
@@ -324,7 +305,7 @@ E2E_SCENARIO(BlinkOnCtrlKeepsTheAlphaSteadyUntilCtrlIsHeld) {
         const ULONGLONG end = ::GetTickCount64() + ms;
         bool steady = true;
         while (::GetTickCount64() < end) {
-            steady = steady && Alpha(overlay) == 127;
+            steady = steady && MarkAlpha(overlay) == 127;
             ::Sleep(5);  // a poll interval
         }
         return steady;
@@ -336,13 +317,13 @@ E2E_SCENARIO(BlinkOnCtrlKeepsTheAlphaSteadyUntilCtrlIsHeld) {
     std::set<int> seen;
     CHECK(WaitFor(
         [&] {
-            seen.insert(Alpha(overlay));
+            seen.insert(MarkAlpha(overlay));
             return seen.count(0) && seen.count(127);
         },
         3000));
     CHECK(seen.size() == 2);  // period 1: the full alpha and 0, nothing between
     hands.Release(Hands::kCtrl);
-    CHECK(WaitFor([&] { return Alpha(overlay) == 127; }, 3000));
+    CHECK(WaitFor([&] { return MarkAlpha(overlay) == 127; }, 3000));
     CHECK(steadyFor(400));
     CHECK(app.Close());
 }
@@ -367,9 +348,9 @@ E2E_SCENARIO(AThousandRipplesLeakNoGdiObject) {
     // region each time). Every tenth ripple is left to draw its ring before the next press.
     auto ripple = [&](int i) {
         hands.Press(Hands::kLeft);
-        bool ok = WaitClosely([&] { return Width(overlay) == kGrown; });
+        bool ok = WaitClosely([&] { return MarkWidth(overlay) == kGrown; });
         hands.Release(Hands::kLeft);
-        ok = WaitClosely([&] { return Width(overlay) == kDiameter; }) && ok;
+        ok = WaitClosely([&] { return MarkWidth(overlay) == kDiameter; }) && ok;
         if (ok && i % 10 == 9)
             ok = WaitFor([&] { return OutermostClickColour(overlay) > kDotRadius + 2; }, 3000);
         return ok;

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 namespace e2e {
 
@@ -195,7 +196,7 @@ std::wstring PreparedFolder(const std::wstring& tag, const std::string& settings
 }
 
 HWND SwitchMarkOnByButton(Glimmora& app) {
-    PressButton(app.Panel(), 1002);
+    PressButton(app.Panel(), GLM_IDC_ONOFF);
     HWND overlay = nullptr;
     WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); });
     return overlay;
@@ -211,6 +212,29 @@ bool RegionContains(HWND overlay, int x, int y) {
     const bool inside = ::GetWindowRgn(overlay, region) != ERROR && ::PtInRegion(region, x, y);
     ::DeleteObject(region);
     return inside;
+}
+
+int MarkWidth(HWND overlay) {
+    const RECT r = WindowRect(overlay);
+    return r.right - r.left;
+}
+
+BYTE MarkAlpha(HWND overlay) {
+    BYTE alpha = 0;
+    ::GetLayeredWindowAttributes(overlay, nullptr, &alpha, nullptr);
+    return alpha;
+}
+
+COLORREF ScreenPixel(int x, int y) {
+    HDC screen = ::GetDC(nullptr);
+    const COLORREF c = ::GetPixel(screen, x, y);
+    ::ReleaseDC(nullptr, screen);
+    return c;
+}
+
+HWND OpenProperties(Glimmora& app) {
+    PressButton(app.Panel(), GLM_IDC_PROPERTIES);
+    return app.WaitTopLevel(kPropertiesCaption);
 }
 
 // ---- windows ----
@@ -268,6 +292,18 @@ void PressButton(HWND dialog, int id) {
     if (HWND button = ::GetDlgItem(dialog, id)) ::PostMessageW(button, BM_CLICK, 0, 0);
 }
 
+LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 3000, &result);
+    return static_cast<LRESULT>(result);
+}
+
+bool WaitForFocus(HWND dialog, HWND control) {
+    if (!WaitFor([&] { return FocusOf(dialog) == control; })) return false;
+    Ask(dialog, WM_NULL);
+    return true;
+}
+
 HWND FocusOf(HWND anyWindowOfThread) {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
@@ -292,13 +328,24 @@ INPUT KeyEvent(WORD vk, bool up) {
     return in;
 }
 
+void SendInputs(std::vector<INPUT> events) {
+    ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+}
+
+void SendMouse(DWORD flags) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    SendInputs({in});
+}
+
 void SendCombination(std::initializer_list<WORD> modifiers, WORD key) {
     std::vector<INPUT> events;
     for (WORD m : modifiers) events.push_back(KeyEvent(m, false));
     events.push_back(KeyEvent(key, false));
     events.push_back(KeyEvent(key, true));
     for (auto it = modifiers.end(); it != modifiers.begin();) events.push_back(KeyEvent(*--it, true));
-    ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+    SendInputs(std::move(events));
 }
 
 bool KeyHeldAnywhere(int vk) { return (::GetAsyncKeyState(vk) & 0x8000) != 0; }
@@ -308,14 +355,14 @@ bool PressHotKey(std::initializer_list<WORD> modifiers, WORD key) {
         std::vector<INPUT> downs;
         for (WORD m : modifiers) downs.push_back(KeyEvent(m, false));
         downs.push_back(KeyEvent(key, false));
-        ::SendInput(static_cast<UINT>(downs.size()), downs.data(), sizeof(INPUT));
+        SendInputs(std::move(downs));
         // Modifiers still held once the key is down were held when it went down; otherwise a
         // plain key went by, and the press is made again.
         bool whole = true;
         for (WORD m : modifiers) whole = whole && KeyHeldAnywhere(m);
         std::vector<INPUT> ups{KeyEvent(key, true)};
         for (auto it = modifiers.end(); it != modifiers.begin();) ups.push_back(KeyEvent(*--it, true));
-        ::SendInput(static_cast<UINT>(ups.size()), ups.data(), sizeof(INPUT));
+        SendInputs(std::move(ups));
         if (whole) return true;
     }
     return false;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "res/resource.h"  // the controls' identifiers
+
 namespace e2e {
 
 // ---- scenarios and checks ----
@@ -99,6 +101,15 @@ HWND SwitchMarkOnByButton(Glimmora& app);
 bool MarkCentredOn(HWND overlay, POINT cursor);
 // Whether the mark's window region holds the point (window coordinates).
 bool RegionContains(HWND overlay, int x, int y);
+int MarkWidth(HWND overlay);
+BYTE MarkAlpha(HWND overlay);  // its layered window's alpha
+// The screen as the user sees it; the pointer itself is not part of this image.
+COLORREF ScreenPixel(int x, int y);
+
+// ---- the properties dialog ----
+inline constexpr wchar_t kPropertiesCaption[] = L"プロパティ設定(Properties)";
+// Opens the properties dialog with the panel's button; null when it does not come.
+HWND OpenProperties(Glimmora& app);
 
 // ---- windows ----
 std::vector<HWND> TopLevelWindowsOf(DWORD pid, bool visibleOnly);
@@ -110,14 +121,22 @@ RECT ClientRect(HWND hwnd);
 std::wstring MessageBoxText(HWND box);
 // Presses a button of another process's dialog without waiting (it may open a modal box).
 void PressButton(HWND dialog, int id);
+// Sends a message to another process's window and gives the answer; 0 when none comes within 3 s.
+LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+// Waits until `control` has the focus and has handled gaining it (the hot-key field installs its hook
+// then): the focus is seen to move before the control's handler runs, and a message sent to the dialog
+// is taken only once that handler is done.
+bool WaitForFocus(HWND dialog, HWND control);
 // Posts a key press to the window that has the keyboard focus in `thread`'s window.
 void PostKey(HWND target, WPARAM vk);
 HWND FocusOf(HWND anyWindowOfThread);
 
-// ---- keyboard ----
-// Modifiers down in order, the key down and up, the modifiers up in reverse order: one SendInput.
+// ---- keyboard and mouse ----
 // One key going down or up, as SendInput takes it.
 INPUT KeyEvent(WORD vk, bool up);
+void SendInputs(std::vector<INPUT> events);  // in one SendInput
+void SendMouse(DWORD flags);                 // one mouse event without a move, a button going down or up
+// Modifiers down in order, the key down and up, the modifiers up in reverse order: one SendInput.
 void SendCombination(std::initializer_list<WORD> modifiers, WORD key);
 // Presses a hot key so that the system sees every modifier held when the key goes down (Wine may
 // let go of modifiers held by SendInput when a focus change reaches a process); false when that

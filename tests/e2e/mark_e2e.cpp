@@ -48,7 +48,7 @@ E2E_SCENARIO(OnButtonShowsTheMarkOnThePointerAndMinimisesTheMainWindow) {
     if (!CHECK(main)) return;
     HWND overlay = SwitchMarkOnByButton(app);
     if (!CHECK(overlay)) return;
-    CHECK(WindowText(::GetDlgItem(app.Panel(), 1002)) == L"OFF");
+    CHECK(WindowText(::GetDlgItem(app.Panel(), GLM_IDC_ONOFF)) == L"OFF");
     CHECK(WaitFor([&] { return ::IsIconic(main) != FALSE; }));
     const RECT r = WindowRect(overlay);
     CHECK_EQ(r.right - r.left, 41);
@@ -73,9 +73,9 @@ E2E_SCENARIO(OnButtonShowsTheMarkOnThePointerAndMinimisesTheMainWindow) {
     ::ShowWindow(main, SW_RESTORE);
     CHECK(WaitFor([&] { return !::IsIconic(main); }));
     ::SetCursorPos(kAway.x, kAway.y);
-    PressButton(app.Panel(), 1002);
+    PressButton(app.Panel(), GLM_IDC_ONOFF);
     CHECK(WaitFor([&] { return app.Overlay() == nullptr; }));
-    CHECK(WindowText(::GetDlgItem(app.Panel(), 1002)) == L"ON");
+    CHECK(WindowText(::GetDlgItem(app.Panel(), GLM_IDC_ONOFF)) == L"ON");
     CHECK(!::IsIconic(main));
     CHECK(app.Close());
 }
@@ -196,7 +196,7 @@ E2E_SCENARIO(HotKeyTogglesTheMarkWithoutTakingTheKeyboard) {
     CHECK(PressHotKey({VK_MENU}, 'Z'));
     HWND overlay = nullptr;
     CHECK(WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); }));
-    CHECK(WaitFor([&] { return WindowText(::GetDlgItem(app.Panel(), 1002)) == L"OFF"; }));
+    CHECK(WaitFor([&] { return WindowText(::GetDlgItem(app.Panel(), GLM_IDC_ONOFF)) == L"OFF"; }));
     CHECK(WaitFor([&] { return ::IsIconic(main) != FALSE; }));
     FrontWindow::Pump();
     if (!CHECK(::GetForegroundWindow() == front.Hwnd())) {
@@ -212,7 +212,7 @@ E2E_SCENARIO(HotKeyTogglesTheMarkWithoutTakingTheKeyboard) {
 
     CHECK(PressHotKey({VK_MENU}, 'Z'));
     CHECK(WaitFor([&] { return app.Overlay() == nullptr; }));
-    CHECK(WindowText(::GetDlgItem(app.Panel(), 1002)) == L"ON");
+    CHECK(WindowText(::GetDlgItem(app.Panel(), GLM_IDC_ONOFF)) == L"ON");
     CHECK(app.Close());
     // Released at exit: someone else may now have the combination.
     CHECK(::RegisterHotKey(front.Hwnd(), 1, MOD_ALT, 'Z'));

@@ -32,7 +32,7 @@ E2E_SCENARIO(ClickOnOnLeavesTheKeyboardToTheProgramBehind) {
     Glimmora app(folder);
     HWND main = app.MainWindow();
     if (!CHECK(main)) return;
-    HWND button = ::GetDlgItem(app.Panel(), 1002);
+    HWND button = ::GetDlgItem(app.Panel(), GLM_IDC_ONOFF);
     const RECT b = WindowRect(button);
     ClickAt({(b.left + b.right) / 2, (b.top + b.bottom) / 2});
     CHECK(WaitFor([&] { return ::IsIconic(main) != FALSE; }));
@@ -110,7 +110,7 @@ E2E_SCENARIO(DllsPlantedBesideTheExeAreNeverLoaded) {
     if (CHECK(main)) {
         ::PostMessageW(main, WM_SYSCOMMAND, 0x10, 0);  // the About box reads our version resource
         if (HWND about = app.WaitTopLevel(L"Glimmora について")) {
-            CHECK(WindowText(::GetDlgItem(about, 111)) == L"Glimmora Ver.:2-3-4-135");
+            CHECK(WindowText(::GetDlgItem(about, GLM_IDC_VERSION)) == L"Glimmora Ver.:2-3-4-135");
             PressButton(about, IDOK);
             CHECK(WaitFor([&] { return !::IsWindow(about); }));
         } else {

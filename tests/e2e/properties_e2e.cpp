@@ -14,13 +14,6 @@ using namespace e2e;
 
 namespace {
 
-constexpr wchar_t kCaption[] = L"プロパティ設定(Properties)";
-constexpr int kPropertiesButton = 1004;
-constexpr int kField = 1021;
-constexpr int kDuplicateCheck = 1022;
-constexpr int kHotKeyEnabled = 1023;
-constexpr int kTransparency = 1010;
-constexpr int kPeriod = 1025;
 constexpr wchar_t kCurrentText[] = L"現在の設定です。";
 constexpr wchar_t kFreeText[] = L"設定可能です.";
 constexpr wchar_t kTakenText[] =
@@ -52,22 +45,10 @@ std::vector<std::wstring> ProfileLines(const std::wstring& folder) {
     return lines;
 }
 
-LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    DWORD_PTR result = 0;
-    ::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 3000, &result);
-    return static_cast<LRESULT>(result);
-}
-
 bool Checked(HWND dialog, int id) { return Ask(::GetDlgItem(dialog, id), BM_GETCHECK) == BST_CHECKED; }
 
 // A click that opens nothing modal, so the driver can wait for its effect.
 void Click(HWND dialog, int id) { Ask(::GetDlgItem(dialog, id), BM_CLICK); }
-
-// Opens the properties dialog from the panel; null when it does not come.
-HWND OpenProperties(Glimmora& app) {
-    PressButton(app.Panel(), kPropertiesButton);
-    return app.WaitTopLevel(kCaption);
-}
 
 // Opens the properties dialog and waits until it is in front; null when either does not come.
 HWND OpenPropertiesInFront(Glimmora& app) {
@@ -98,15 +79,6 @@ std::wstring MessageFor(Glimmora& app, HWND dialog, int button) {
     return text;
 }
 
-// Waits until `control` has the focus and has handled gaining it (the field installs its hook
-// then): the focus is seen to move before the control's handler runs, and a message sent to the
-// dialog is taken only once that handler is done.
-bool WaitForFocus(HWND dialog, HWND control) {
-    if (!WaitFor([&] { return FocusOf(dialog) == control; })) return false;
-    Ask(dialog, WM_NULL);
-    return true;
-}
-
 // Gives the focus to a control of the dialog as a click would, and waits for it.
 bool FocusControl(HWND dialog, int id) {
     HWND control = ::GetDlgItem(dialog, id);
@@ -114,13 +86,9 @@ bool FocusControl(HWND dialog, int id) {
     return WaitForFocus(dialog, control);
 }
 
-void Send(std::vector<INPUT> events) {
-    ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
-}
-
 // Types a combination into the field of the open dialog; the dialog keeps running.
 bool TypeIntoField(HWND dialog, std::initializer_list<WORD> modifiers, WORD key) {
-    if (!FocusControl(dialog, kField)) return false;
+    if (!FocusControl(dialog, GLM_IDC_HOTKEY_FIELD)) return false;
     SendCombination(modifiers, key);
     return true;
 }
@@ -137,12 +105,12 @@ bool Traced(Glimmora& app, int modifiers, int key) {
 // Shift and Tab go down on the duplicate button and stay down; true once the focus has moved
 // back into the field with Shift held (a Wine focus event may drop Shift: see above).
 bool ShiftTabIntoTheField(HWND dialog) {
-    HWND field = ::GetDlgItem(dialog, kField);
+    HWND field = ::GetDlgItem(dialog, GLM_IDC_HOTKEY_FIELD);
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (!FocusControl(dialog, kDuplicateCheck)) return false;
-        Send({KeyEvent(VK_SHIFT, false), KeyEvent(VK_TAB, false)});
+        if (!FocusControl(dialog, GLM_IDC_DUPLICATE)) return false;
+        SendInputs({KeyEvent(VK_SHIFT, false), KeyEvent(VK_TAB, false)});
         if (KeyHeldAnywhere(VK_SHIFT) && WaitForFocus(dialog, field)) return true;
-        Send({KeyEvent(VK_TAB, true), KeyEvent(VK_SHIFT, true)});
+        SendInputs({KeyEvent(VK_TAB, true), KeyEvent(VK_SHIFT, true)});
     }
     return false;
 }
@@ -165,21 +133,22 @@ E2E_SCENARIO(PropertiesOpensWithTheValuesOfTheProfile) {
     if (!CHECK(dialog)) return;
     CHECK(::GetWindow(dialog, GW_OWNER) == app.MainWindow());
     CHECK(!::IsWindowEnabled(app.MainWindow()));
-    CHECK(Checked(dialog, 1009));   // "緑(Green)", colour 3
-    CHECK(!Checked(dialog, 1006));  // only one of the group
-    CHECK(Checked(dialog, 1012));   // ring
-    CHECK(Checked(dialog, 1019));   // "100px", size 4
-    CHECK(Checked(dialog, 1027));   // blink while Ctrl is held
-    for (int box : {kHotKeyEnabled, 1024, 1033, 1001}) CHECK(Checked(dialog, box));
-    CHECK_EQ(Ask(::GetDlgItem(dialog, kTransparency), TBM_GETPOS), 70);
-    HWND period = ::GetDlgItem(dialog, kPeriod);
+    CHECK(Checked(dialog, GLM_IDC_COLOR_GREEN));    // colour 3
+    CHECK(!Checked(dialog, GLM_IDC_COLOR_YELLOW));  // only one of the group
+    CHECK(Checked(dialog, GLM_IDC_SHAPE_RING));
+    CHECK(Checked(dialog, GLM_IDC_SIZE_100));   // size 4
+    CHECK(Checked(dialog, GLM_IDC_TRIG_CTRL));  // blink while Ctrl is held
+    for (int box : {GLM_IDC_HOTKEY_ENABLED, GLM_IDC_BLINK_ENABLED, GLM_IDC_MOUSEMON, GLM_IDC_RIPPLE})
+        CHECK(Checked(dialog, box));
+    CHECK_EQ(Ask(::GetDlgItem(dialog, GLM_IDC_TRANS_SLIDER), TBM_GETPOS), 70);
+    HWND period = ::GetDlgItem(dialog, GLM_IDC_BLINK_PERIOD);
     CHECK_EQ(Ask(period, TBM_GETPOS), 7);
     CHECK_EQ(Ask(period, TBM_GETRANGEMIN), 1);
     CHECK_EQ(Ask(period, TBM_GETRANGEMAX), 10);
-    CHECK(FocusOf(dialog) != ::GetDlgItem(dialog, kField));  // no hook while the dialog opens
+    CHECK(FocusOf(dialog) != ::GetDlgItem(dialog, GLM_IDC_HOTKEY_FIELD));  // no hook while the dialog opens
 
     // The stored combination is shown in the field: the duplicate check calls it current.
-    CHECK(MessageFor(app, dialog, kDuplicateCheck) == kCurrentText);
+    CHECK(MessageFor(app, dialog, GLM_IDC_DUPLICATE) == kCurrentText);
     PressButton(dialog, IDCANCEL);
     CHECK(WaitFor([&] { return !::IsWindow(dialog); }));
     CHECK(::IsWindowEnabled(app.MainWindow()));
@@ -192,19 +161,19 @@ E2E_SCENARIO(PropertiesOkWritesTheFourteenKeysInOrder) {
     if (!CHECK(app.MainWindow())) return;
     HWND dialog = OpenProperties(app);
     if (!CHECK(dialog)) return;
-    CHECK(Checked(dialog, 1006));  // the defaults: yellow, circle, 80px
-    CHECK(Checked(dialog, 1011));
-    CHECK(Checked(dialog, 1015));
-    Click(dialog, 1018);  // "青(Blue)", colour 4
-    Click(dialog, 1012);  // ring
-    Click(dialog, 1020);  // "150px", size 5
-    Ask(::GetDlgItem(dialog, kTransparency), TBM_SETPOS, TRUE, 80);
-    Click(dialog, 1024);  // blink on...
-    Click(dialog, 1028);  // ...while Alt is held
-    Ask(::GetDlgItem(dialog, kPeriod), TBM_SETPOS, TRUE, 3);
-    Click(dialog, 1033);  // click monitor
-    Click(dialog, 1001);  // ripple
-    CHECK(Checked(dialog, 1018) && !Checked(dialog, 1006));
+    CHECK(Checked(dialog, GLM_IDC_COLOR_YELLOW));  // the defaults: yellow, circle, 80px
+    CHECK(Checked(dialog, GLM_IDC_SHAPE_CIRCLE));
+    CHECK(Checked(dialog, GLM_IDC_SIZE_80));
+    Click(dialog, GLM_IDC_COLOR_BLUE);  // colour 4
+    Click(dialog, GLM_IDC_SHAPE_RING);
+    Click(dialog, GLM_IDC_SIZE_150);  // size 5
+    Ask(::GetDlgItem(dialog, GLM_IDC_TRANS_SLIDER), TBM_SETPOS, TRUE, 80);
+    Click(dialog, GLM_IDC_BLINK_ENABLED);  // blink on...
+    Click(dialog, GLM_IDC_TRIG_ALT);       // ...while Alt is held
+    Ask(::GetDlgItem(dialog, GLM_IDC_BLINK_PERIOD), TBM_SETPOS, TRUE, 3);
+    Click(dialog, GLM_IDC_MOUSEMON);
+    Click(dialog, GLM_IDC_RIPPLE);
+    CHECK(Checked(dialog, GLM_IDC_COLOR_BLUE) && !Checked(dialog, GLM_IDC_COLOR_YELLOW));
     PressButton(dialog, IDOK);
     CHECK(WaitFor([&] { return !::IsWindow(dialog); }));
     CHECK(WaitFor([&] { return ProfileLines(folder).size() == 15; }));
@@ -228,18 +197,18 @@ E2E_SCENARIO(PropertiesCancelWritesNothing) {
     if (!CHECK(app.MainWindow())) return;
     HWND dialog = OpenProperties(app);
     if (!CHECK(dialog)) return;
-    CHECK(Checked(dialog, 1008));  // red
-    Click(dialog, 1029);
-    Click(dialog, 1012);
-    Ask(::GetDlgItem(dialog, kTransparency), TBM_SETPOS, TRUE, 90);
+    CHECK(Checked(dialog, GLM_IDC_COLOR_RED));
+    Click(dialog, GLM_IDC_COLOR_LIGHTBLUE);
+    Click(dialog, GLM_IDC_SHAPE_RING);
+    Ask(::GetDlgItem(dialog, GLM_IDC_TRANS_SLIDER), TBM_SETPOS, TRUE, 90);
     PressButton(dialog, IDCANCEL);
     CHECK(WaitFor([&] { return !::IsWindow(dialog); }));
     // Opened again, the dialog shows the values from before.
     dialog = OpenProperties(app);
     if (CHECK(dialog)) {
-        CHECK(Checked(dialog, 1008));
-        CHECK(Checked(dialog, 1011));
-        CHECK_EQ(Ask(::GetDlgItem(dialog, kTransparency), TBM_GETPOS), 40);
+        CHECK(Checked(dialog, GLM_IDC_COLOR_RED));
+        CHECK(Checked(dialog, GLM_IDC_SHAPE_CIRCLE));
+        CHECK_EQ(Ask(::GetDlgItem(dialog, GLM_IDC_TRANS_SLIDER), TBM_GETPOS), 40);
         PressButton(dialog, IDCANCEL);
         CHECK(WaitFor([&] { return !::IsWindow(dialog); }));
     }
@@ -257,7 +226,7 @@ E2E_SCENARIO(HotKeyFieldTakesCtrlShiftKFromEveryoneAndOkMakesItTheToggle) {
     if (!CHECK(app.MainWindow())) return;
     HWND dialog = OpenPropertiesInFront(app);
     if (!CHECK(dialog)) return;
-    if (!CHECK(FocusControl(dialog, kField))) return;
+    if (!CHECK(FocusControl(dialog, GLM_IDC_HOTKEY_FIELD))) return;
 
     // Esc, Enter and Tab do nothing in the dialog while the field has the keyboard.
     SendCombination({}, VK_ESCAPE);
@@ -267,7 +236,7 @@ E2E_SCENARIO(HotKeyFieldTakesCtrlShiftKFromEveryoneAndOkMakesItTheToggle) {
     CHECK_EQ(receiver->HookEvents(), 0);
     CHECK(receiver->Text().empty());
     CHECK(::IsWindowVisible(dialog));
-    CHECK(FocusOf(dialog) == ::GetDlgItem(dialog, kField));
+    CHECK(FocusOf(dialog) == ::GetDlgItem(dialog, GLM_IDC_HOTKEY_FIELD));
     for (int vk : {VK_CONTROL, VK_SHIFT, int{'K'}}) CHECK(!KeyHeldAnywhere(vk));
     receiver.reset();  // its hook would slow every key event down from here on
 
@@ -297,26 +266,26 @@ E2E_SCENARIO(DuplicateCheckAnswersCurrentFreeAndTaken) {
     if (!CHECK(app.MainWindow())) return;
     HWND dialog = OpenProperties(app);
     if (!CHECK(dialog)) return;
-    CHECK(MessageFor(app, dialog, kDuplicateCheck) == kCurrentText);
+    CHECK(MessageFor(app, dialog, GLM_IDC_DUPLICATE) == kCurrentText);
 
     // Free: Ctrl+Shift+F11, checked with the hot key not even enabled.
-    CHECK(!Checked(dialog, kHotKeyEnabled));
+    CHECK(!Checked(dialog, GLM_IDC_HOTKEY_ENABLED));
     CHECK(TypeIntoField(dialog, {VK_CONTROL, VK_SHIFT}, VK_F11));
-    CHECK(MessageFor(app, dialog, kDuplicateCheck) == kFreeText);
+    CHECK(MessageFor(app, dialog, GLM_IDC_DUPLICATE) == kFreeText);
 
     // Taken: a combination the driver holds.
     HWND holder =
         ::CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     CHECK(::RegisterHotKey(holder, 9, MOD_CONTROL | MOD_SHIFT, VK_F12));
     CHECK(TypeIntoField(dialog, {VK_CONTROL, VK_SHIFT}, VK_F12));
-    CHECK(MessageFor(app, dialog, kDuplicateCheck) == kTakenText);
+    CHECK(MessageFor(app, dialog, GLM_IDC_DUPLICATE) == kTakenText);
     ::UnregisterHotKey(holder, 9);
     ::DestroyWindow(holder);
     CHECK(Traced(app, 6, VK_F12));
 
     // The stored combination typed again is current once more, and nothing was written.
     CHECK(TypeIntoField(dialog, {VK_CONTROL, VK_MENU}, VK_F7));
-    CHECK(MessageFor(app, dialog, kDuplicateCheck) == kCurrentText);
+    CHECK(MessageFor(app, dialog, GLM_IDC_DUPLICATE) == kCurrentText);
     PressButton(dialog, IDCANCEL);
     CHECK(WaitFor([&] { return !::IsWindow(dialog); }));
     CHECK(app.Close());
@@ -363,7 +332,7 @@ E2E_SCENARIO(KeysReachOtherWindowsAgainAfterThePropertiesClose) {
     // went down, and their releases must still reach the system.
     CHECK(ShiftTabIntoTheField(dialog));
     receiver.Clear();
-    Send({KeyEvent(VK_TAB, true), KeyEvent(VK_SHIFT, true)});
+    SendInputs({KeyEvent(VK_TAB, true), KeyEvent(VK_SHIFT, true)});
     // Both releases went on past the field's hook (the key state alone would not tell under
     // Wine, where the next X focus event resets keys X does not see held).
     CHECK(WaitFor([&] { return receiver.HookEvents() == 2; }));
@@ -393,15 +362,15 @@ E2E_SCENARIO(KeyHeldIntoTheFieldAndRepeatedIsReleasedEverywhere) {
     HWND dialog = OpenPropertiesInFront(app);
     if (!CHECK(dialog)) return;
     SettleFocusChange();  // else Wine may let go of the key before the field takes the focus
-    if (!CHECK(FocusControl(dialog, kDuplicateCheck))) return;
+    if (!CHECK(FocusControl(dialog, GLM_IDC_DUPLICATE))) return;
 
     constexpr WORD kHeld = 'G';
-    Send({KeyEvent(kHeld, false)});
+    SendInputs({KeyEvent(kHeld, false)});
     CHECK(WaitFor([] { return KeyHeldAnywhere(kHeld); }));
-    CHECK(FocusControl(dialog, kField));
+    CHECK(FocusControl(dialog, GLM_IDC_HOTKEY_FIELD));
     CHECK(KeyHeldAnywhere(kHeld));
     receiver.Clear();
-    Send({KeyEvent(kHeld, false), KeyEvent(kHeld, false), KeyEvent(kHeld, false), KeyEvent(kHeld, true)});
+    SendInputs({KeyEvent(kHeld, false), KeyEvent(kHeld, false), KeyEvent(kHeld, false), KeyEvent(kHeld, true)});
     // The repeats stay with the field; the release goes on to everyone.
     CHECK(WaitFor([&] { return receiver.HookEvents() == 1; }));
     CHECK(!KeyHeldAnywhere(kHeld));
@@ -429,7 +398,7 @@ E2E_SCENARIO(UnwritableProfileIsReportedOnceAndTheNewValuesStillApply) {
     if (!CHECK(app.MainWindow())) return;
     HWND dialog = OpenProperties(app);
     if (!CHECK(dialog)) return;
-    Click(dialog, 1020);  // "150px"
+    Click(dialog, GLM_IDC_SIZE_150);
     PressButton(dialog, IDOK);
     CHECK(WaitFor([&] { return !::IsWindow(dialog); }));
     std::vector<HWND> boxes;
@@ -452,7 +421,7 @@ E2E_SCENARIO(UnwritableProfileIsReportedOnceAndTheNewValuesStillApply) {
     ::SendMessageTimeoutW(app.MainWindow(), WM_NULL, 0, 0, SMTO_BLOCK, 3000, &ignored);
     for (HWND h : TopLevelWindowsOf(app.Pid(), true)) CHECK(MessageBoxText(h).empty());
 
-    PressButton(app.Panel(), 1002);
+    PressButton(app.Panel(), GLM_IDC_ONOFF);
     HWND overlay = nullptr;
     CHECK(WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); }));
     if (overlay) CHECK_EQ(WindowRect(overlay).right - WindowRect(overlay).left, 150);

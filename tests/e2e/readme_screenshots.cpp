@@ -88,7 +88,7 @@ E2E_ON_REQUEST(ReadmeScreenshots) {
     Glimmora app(folder);
     HWND main = app.MainWindow();
     if (!CHECK(main)) return;
-    PressButton(app.Panel(), 1002);
+    PressButton(app.Panel(), GLM_IDC_ONOFF);
     HWND overlay = nullptr;
     CHECK(WaitFor([&] {
         overlay = app.Overlay();

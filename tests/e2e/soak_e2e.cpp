@@ -29,8 +29,6 @@ constexpr char kSoakProfile[] =
 constexpr WORD kToggleKey = VK_F10;
 constexpr int kDiameter = 150, kGrown = kDiameter + 12, kRingInset = 15;
 constexpr COLORREF kBody = RGB(255, 255, 0), kClick = RGB(255, 0, 0);
-constexpr int kPropertiesButton = 1004, kOnOffButton = 1002, kCircleRadio = 1011, kRingRadio = 1012;
-constexpr wchar_t kPropertiesCaption[] = L"プロパティ設定(Properties)";
 constexpr DWORD kAnswerMs = 2000;  // longer than this and the mark counts as stuck
 
 int EnvironmentInt(const wchar_t* name, int fallback) {
@@ -47,39 +45,10 @@ POINT PathPoint(int step) {
             480 + static_cast<LONG>(330 * std::sin(1.37 * t + 0.5))};
 }
 
-int MarkWidth(HWND overlay) {
-    const RECT r = WindowRect(overlay);
-    return r.right - r.left;
-}
-
-BYTE MarkAlpha(HWND overlay) {
-    BYTE alpha = 0;
-    ::GetLayeredWindowAttributes(overlay, nullptr, &alpha, nullptr);
-    return alpha;
-}
-
 // A point in the middle of the ring's band, left of the centre, as the screen shows it.
 COLORREF BandPixel(HWND overlay) {
     const RECT r = WindowRect(overlay);
-    HDC screen = ::GetDC(nullptr);
-    const COLORREF c = ::GetPixel(screen, r.left + kRingInset / 2, r.top + (r.bottom - r.top) / 2);
-    ::ReleaseDC(nullptr, screen);
-    return c;
-}
-
-void SendMouse(DWORD flags) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flags;
-    ::SendInput(1, &in, sizeof(in));
-}
-
-void SendKey(WORD vk, bool up) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &in, sizeof(in));
+    return ScreenPixel(r.left + kRingInset / 2, r.top + (r.bottom - r.top) / 2);
 }
 
 struct Sample {
@@ -155,7 +124,7 @@ E2E_ON_REQUEST(SoakEveryEffect) {
     ::SetCursorPos(PathPoint(0).x, PathPoint(0).y);
     Glimmora app(folder);
     if (!CHECK(app.MainWindow())) return;
-    PressButton(app.Panel(), kOnOffButton);
+    PressButton(app.Panel(), GLM_IDC_ONOFF);
     HWND overlay = nullptr;
     auto markShown = [&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); };
     if (!CHECK(WaitFor(markShown))) return;
@@ -212,9 +181,9 @@ E2E_ON_REQUEST(SoakEveryEffect) {
                    "the disc did not shrink after the release");
 
         if (rounds % 10 == 9) {  // the blink, while Ctrl is held, and steady again after
-            SendKey(VK_CONTROL, false);
+            SendInputs({KeyEvent(VK_CONTROL, false)});
             const bool blinked = WaitFor([&] { return MarkAlpha(overlay) < 200; }, kAnswerMs);
-            SendKey(VK_CONTROL, true);
+            SendInputs({KeyEvent(VK_CONTROL, true)});
             blinks += blinked;
             if (!blinked) {
                 ++unseen;
@@ -244,8 +213,7 @@ E2E_ON_REQUEST(SoakEveryEffect) {
                 expect(markShown, "the hot key did not switch the mark on");
             } else {
                 // Rebuilt through the properties dialog as the other shape.
-                PressButton(app.Panel(), kPropertiesButton);
-                HWND dialog = app.WaitTopLevel(kPropertiesCaption);
+                HWND dialog = OpenProperties(app);
                 if (!dialog) {
                     ++unseen;
                     report("the properties dialog did not open");
@@ -263,9 +231,7 @@ E2E_ON_REQUEST(SoakEveryEffect) {
                     },
                     3000);
                 ring = !ring;
-                DWORD_PTR ignored = 0;
-                ::SendMessageTimeoutW(::GetDlgItem(dialog, ring ? kRingRadio : kCircleRadio), BM_CLICK, 0, 0,
-                                      SMTO_ABORTIFHUNG, 3000, &ignored);
+                Ask(::GetDlgItem(dialog, ring ? GLM_IDC_SHAPE_RING : GLM_IDC_SHAPE_CIRCLE), BM_CLICK);
                 PressButton(dialog, IDOK);
                 expect([&] { return !::IsWindow(dialog); }, "the properties dialog did not close");
                 expect(markShown, "the mark did not come back after the properties dialog");

@@ -40,7 +40,7 @@ E2E_SCENARIO(MainWindowShowsPanelCentredAndWritesNoProfile) {
     CHECK(!(style & (WS_MAXIMIZEBOX | WS_THICKFRAME)));
     CHECK(exStyle & WS_EX_APPWINDOW);
 
-    const SIZE expected = TemplateClientSize(folder + L"\\Glimmora.exe", 102);
+    const SIZE expected = TemplateClientSize(folder + L"\\Glimmora.exe", GLM_IDD_MAIN);
     const RECT client = ClientRect(main);
     CHECK_EQ(client.right, expected.cx);
     CHECK_EQ(client.bottom, expected.cy);
@@ -60,7 +60,7 @@ E2E_SCENARIO(MainWindowShowsPanelCentredAndWritesNoProfile) {
         ::ScreenToClient(main, &topLeft);
         CHECK_EQ(topLeft.x, (client.right - (p.right - p.left)) / 2);
         CHECK_EQ(topLeft.y, (client.bottom - (p.bottom - p.top)) / 2);
-        CHECK(WindowText(::GetDlgItem(panel, 1002)) == L"ON");
+        CHECK(WindowText(::GetDlgItem(panel, GLM_IDC_ONOFF)) == L"ON");
         CHECK(WindowText(::GetDlgItem(panel, 1004)) == L"\r\n設定\r\n(Properties)");
     }
     CHECK(app.Close());
@@ -132,7 +132,7 @@ E2E_SCENARIO(AboutBoxShowsTheVersionAndClosesByOkEnterAndEscape) {
         if (!CHECK(about)) continue;
         CHECK(::GetWindow(about, GW_OWNER) == main);
         CHECK(!::IsWindowEnabled(main));
-        CHECK(WindowText(::GetDlgItem(about, 111)) == L"Glimmora Ver.:2-3-4-135");
+        CHECK(WindowText(::GetDlgItem(about, GLM_IDC_VERSION)) == L"Glimmora Ver.:2-3-4-135");
         if (way.closeWith == IDOK)
             PressButton(about, IDOK);
         else

@@ -64,12 +64,17 @@ class TestDialog final : public Dialog {
 
     KeyTap tap;
     std::function<void(HWND)> onInit;
+    std::function<void()> onDestroy;
 
   private:
     BOOL OnInitDialog() override {
         Dialog::OnInitDialog();
         if (onInit) onInit(m_hwnd);
         return TRUE;
+    }
+    bool WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        if (message == WM_DESTROY && onDestroy) onDestroy();
+        return Dialog::WindowProc(message, wParam, lParam, result);
     }
 };
 
@@ -216,7 +221,9 @@ TEST_F(ModalLoop, WalkGoesFromTheControlToTheLoopsDialogBeforeTheDialogManagerAn
 
 // A nested loop walks as well: a key for a child of the main window, posted while a second modal
 // dialog runs, reaches the child, its panel and the main window. That dialog, given no parent,
-// is owned by the application's main window, which stays disabled until it has ended.
+// is owned by the application's main window, which stays disabled until it has ended and is
+// enabled again before the dialog is destroyed (else the system activates some other program's
+// window when the dialog goes).
 TEST_F(ModalLoop, NestedLoopWalksAndAnOwnerlessDialogDisablesTheMainWindowWhileItRuns) {
     Trail trail;
     TestDialog main(GLM_IDD_MAIN, "main", trail);
@@ -231,7 +238,7 @@ TEST_F(ModalLoop, NestedLoopWalksAndAnOwnerlessDialogDisablesTheMainWindowWhileI
     });
 
     HWND mainHwnd = nullptr, nestedOwner = nullptr;
-    BOOL mainEnabledDuring = TRUE, mainEnabledAfter = FALSE;
+    BOOL mainEnabledDuring = TRUE, mainEnabledAtDestroy = FALSE, mainEnabledAfter = FALSE;
     Trail trailDuring;
     INT_PTR nestedResult = 0;
     main.onInit = [&](HWND dialog) {
@@ -245,6 +252,7 @@ TEST_F(ModalLoop, NestedLoopWalksAndAnOwnerlessDialogDisablesTheMainWindowWhileI
             ::PostMessageW(main.Hwnd(), WM_CLOSE, 0, 0);
         });
     };
+    nested.onDestroy = [&] { mainEnabledAtDestroy = ::IsWindowEnabled(main.Hwnd()); };
     nested.onInit = [&](HWND dialog) {
         nestedOwner = ::GetWindow(dialog, GW_OWNER);
         PostKey(onButton.Hwnd(), VK_F2);
@@ -260,6 +268,7 @@ TEST_F(ModalLoop, NestedLoopWalksAndAnOwnerlessDialogDisablesTheMainWindowWhileI
     EXPECT_EQ(nestedResult, IDCANCEL);
     EXPECT_EQ(nestedOwner, mainHwnd);
     EXPECT_FALSE(mainEnabledDuring);
+    EXPECT_TRUE(mainEnabledAtDestroy);
     EXPECT_TRUE(mainEnabledAfter);
 }
 
