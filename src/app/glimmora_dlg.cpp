@@ -79,9 +79,3 @@ HCURSOR CGlimmoraDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_icon); }
 bool CGlimmoraDlg::PreTranslateMessage(MSG& msg) {
     return msg.message == WM_KEYDOWN && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN);
 }
-
-// The panel goes first: it takes the overlay down and releases the toggle hot key.
-BOOL CGlimmoraDlg::DestroyWindow() {
-    m_panel.DestroyWindow();
-    return Dialog::DestroyWindow();
-}

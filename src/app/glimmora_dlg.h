@@ -11,7 +11,6 @@ class CGlimmoraDlg final : public Dialog {
 public:
     explicit CGlimmoraDlg(const std::wstring& executableDirectory);
 
-    BOOL DestroyWindow() override;
     bool PreTranslateMessage(MSG& msg) override;
 
 private:

@@ -1,22 +1,25 @@
 #pragma once
-// The values the panel hands a new overlay once, before its set-up; they never change while it lives.
+// The values the panel hands a new overlay at its creation; they never change while it lives.
+// No member has a default of its own: every value comes from the panel's settings (OverlayParamsFrom
+// names each one, so that a member left out there is a compiler warning), and a record made
+// elsewhere is value-initialised, `OverlayParams p{}`, and filled in full.
 // The panel's window handle is handed over too, but stays in the shell.
 #include <cstdint>
 
 #include "platform/geometry.h"
 
 struct OverlayParams {
-    Colour overlayColour = 0x00FFFFFF;
-    Colour clickColour = 0x000000FF;
-    std::uint8_t alpha = 100;
-    int shape = 0;  // 0 circle, any other value a ring
-    int sizeIndex = 0;
-    int followInterval = 50;  // milliseconds
-    int blinkEnabled = 0;
-    int blinkTrigger = 0;  // 0 always, 1 while Ctrl is held, 2 while Alt is held, others never
-    int blinkPeriod = 5;
-    int clickMonitor = 0;
-    int rippleEnabled = 0;
+    Colour overlayColour;
+    Colour clickColour;
+    std::uint8_t alpha;
+    int shape;  // 0 circle, any other value a ring
+    int sizeIndex;
+    int followInterval;  // milliseconds
+    int blinkEnabled;
+    int blinkTrigger;  // 0 always, 1 while Ctrl is held, 2 while Alt is held, others never
+    int blinkPeriod;
+    int clickMonitor;
+    int rippleEnabled;
 };
 
 constexpr int kCircleShape = 0;

@@ -30,17 +30,19 @@ void SetAlpha(HWND hwnd, std::uint8_t alpha) { ::SetLayeredWindowAttributes(hwnd
 
 }  // namespace
 
-PointerWin::PointerWin() : Dialog(GLM_IDD_POINTER) {}
+PointerWin::PointerWin(HWND panelWindow, const OverlayParams& params)
+    : Dialog(GLM_IDD_POINTER), m_panelWindow(panelWindow), m_params(params) {}
 
-PointerWin* PointerWin::CreateWindowed() {
-    auto* overlay = new PointerWin();
-    if (!overlay->Create(::GetDesktopWindow())) {
-        delete overlay;
-        return nullptr;
-    }
-    overlay->m_deleteOnDestroy = true;
-    return overlay;
+std::unique_ptr<PointerWin> PointerWin::Create(HWND panelWindow, const OverlayParams& params) {
+    std::unique_ptr<PointerWin> mark(new PointerWin(panelWindow, params));
+    if (!mark->Dialog::Create(::GetDesktopWindow())) return nullptr;
+    ::ShowWindow(mark->m_hwnd, SW_HIDE);
+    mark->SetUp();
+    return mark;
 }
+
+// The window goes while the object is whole, so that OnDestroy runs.
+PointerWin::~PointerWin() { DestroyWindow(); }
 
 // FALSE: the mark never takes the focus, not even at creation.
 BOOL PointerWin::OnInitDialog() {
@@ -64,12 +66,14 @@ bool PointerWin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     return Dialog::WindowProc(message, wParam, lParam, result);
 }
 
-void PointerWin::SetupPointer() {
+// Takes the parameters into effect, starts the timers and places the mark on the cursor.
+void PointerWin::SetUp() {
     ::SetWindowLongPtrW(m_hwnd, GWL_EXSTYLE,
                         ::GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE) | WS_EX_LAYERED | WS_EX_TRANSPARENT);
     SetAlpha(m_hwnd, m_params.alpha);
     m_overlayBrush.reset(::CreateSolidBrush(m_params.overlayColour));
     m_clickBrush.reset(::CreateSolidBrush(m_params.clickColour));
+    m_ripplePen.reset(::CreatePen(PS_SOLID, kRipplePenWidth, m_params.clickColour));
 
     const int d = MarkSizeFor(m_params.sizeIndex).diameter;
     m_size = {d, d};
@@ -86,8 +90,8 @@ void PointerWin::SetupPointer() {
     GiveRegionToWindow(m_hwnd, std::move(region), true);
 
     ArmFollowTimer();
-    m_blinkTimer = ::SetTimer(m_hwnd, kBlinkTimerId, kBlinkIntervalMs, nullptr);
-    m_clickTimer = ::SetTimer(m_hwnd, kClickTimerId, kClickIntervalMs, nullptr);
+    ::SetTimer(m_hwnd, kBlinkTimerId, kBlinkIntervalMs, nullptr);
+    ::SetTimer(m_hwnd, kClickTimerId, kClickIntervalMs, nullptr);
 
     // Vista and 7 only: keep the mark above the flipped windows of the Flip3D task view.
     if (IsWindowsVersionOrGreater(6, 0) && !IsWindowsVersionOrGreater(6, 2)) KeepAboveFlip3D(m_hwnd);
@@ -133,37 +137,49 @@ bool PointerWin::AlreadyOnTopAt(Point at, const RECT& current) const {
            (::GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) && !::GetWindow(m_hwnd, GW_HWNDPREV);
 }
 
+// WM_TIMER's wParam is the identifier given to SetTimer. Every tick runs for hours: no allocation.
 void PointerWin::OnTimer(UINT_PTR id) {
-    if (m_followTimer && id == m_followTimer) {
-        FollowCursor();
-        ArmFollowTimer();
-    } else if (!m_followTimer) {
-        ArmFollowTimer();  // it could not be set last time: following resumes with any tick
-    }
-    if (m_blinkTimer && id == m_blinkTimer) {
-        AsyncKeyPoll keys;
-        if (const auto alpha = BlinkTick(m_blink, m_params, keys)) SetAlpha(m_hwnd, *alpha);
-    }
-    if (m_clickTimer && id == m_clickTimer) {
-        RECT client{};
-        ::GetClientRect(m_hwnd, &client);
-        AsyncKeyPoll keys;
-        const ClickTickResult result =
-            ClickTick(m_effects, m_params, ToRect(WindowRectOf(m_hwnd)), client.right - client.left, keys);
-        if (result.reshape) {
-            const Rect& w = result.window;
-            m_size = {w.Width(), w.Height()};
-            GiveRegionToWindow(m_hwnd, EllipticRegion({0, 0, w.Width(), w.Height()}), false);
-            ::MoveWindow(m_hwnd, w.left, w.top, w.Width(), w.Height(), FALSE);
-        }
-        if (result.repaint) ::InvalidateRect(m_hwnd, nullptr, TRUE);
+    // The follow timer could not be set last time: following resumes with a tick of any timer.
+    if (id != kFollowTimerId && !m_followArmed) ArmFollowTimer();
+    switch (id) {
+        case kFollowTimerId: OnFollowTick(); break;
+        case kBlinkTimerId: OnBlinkTick(); break;
+        case kClickTimerId: OnClickTick(); break;
+        default: break;
     }
 }
 
+void PointerWin::OnFollowTick() {
+    FollowCursor();
+    ArmFollowTimer();
+}
+
+// Steps only while blink is enabled (BlinkTick answers nothing otherwise).
+void PointerWin::OnBlinkTick() {
+    AsyncKeyPoll keys;
+    if (const auto alpha = BlinkTick(m_blink, m_params, keys)) SetAlpha(m_hwnd, *alpha);
+}
+
+void PointerWin::OnClickTick() {
+    RECT client{};
+    ::GetClientRect(m_hwnd, &client);
+    AsyncKeyPoll keys;
+    const ClickTickResult result =
+        ClickTick(m_effects, m_params, ToRect(WindowRectOf(m_hwnd)), client.right - client.left, keys);
+    if (result.reshape) {
+        const Rect& w = result.window;
+        m_size = {w.Width(), w.Height()};
+        GiveRegionToWindow(m_hwnd, EllipticRegion({0, 0, w.Width(), w.Height()}), false);
+        ::MoveWindow(m_hwnd, w.left, w.top, w.Width(), w.Height(), FALSE);
+    }
+    if (result.repaint) ::InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
 // Setting the timer again restarts it, so the next tick comes a full interval after this placement.
-// Should that fail, the identifier is forgotten and the next tick of any timer tries again.
+// Should that fail, the next tick of any timer tries again.
 void PointerWin::ArmFollowTimer() {
-    m_followTimer = ::SetTimer(m_hwnd, kFollowTimerId, static_cast<UINT>(m_params.followInterval), nullptr);
+    m_followArmed =
+        ::SetTimer(m_hwnd, kFollowTimerId, static_cast<UINT>(m_params.followInterval), nullptr) != 0;
 }
 
 bool PointerWin::OnPaint() {
@@ -172,10 +188,9 @@ bool PointerWin::OnPaint() {
     RECT client{};
     ::GetClientRect(m_hwnd, &client);
     if (const auto figure = RippleFigureFor(m_effects.ripple.radius, {client.right, client.bottom})) {
-        Pen pen(::CreatePen(PS_SOLID, kRipplePenWidth, m_params.clickColour));
-        Brush dot(::CreateSolidBrush(m_params.clickColour));
-        SelectGuard selectPen(dc, pen.get());
-        SelectGuard selectBrush(dc, figure->dot ? dot.get() : m_overlayBrush.get());
+        // The mark's own pen and brushes: a paint creates no GDI object.
+        SelectGuard selectPen(dc, m_ripplePen.get());
+        SelectGuard selectBrush(dc, figure->dot ? m_clickBrush.get() : m_overlayBrush.get());
         const Rect& e = figure->ellipse;
         ::Ellipse(dc, e.left, e.top, e.right, e.bottom);
     }
@@ -189,14 +204,11 @@ HBRUSH PointerWin::OnCtlColor(HDC, HWND, UINT kind) {
     return m_effects.clickState == ClickState::Held ? m_clickBrush.get() : m_overlayBrush.get();
 }
 
-// The timers go first, so no tick reaches a window that is going.
-BOOL PointerWin::DestroyWindow() {
-    ::KillTimer(m_hwnd, m_followTimer);
-    ::KillTimer(m_hwnd, m_blinkTimer);
-    ::KillTimer(m_hwnd, m_clickTimer);
-    return Dialog::DestroyWindow();
-}
-
-void PointerWin::PostNcDestroy() {
-    if (m_deleteOnDestroy) delete this;
+// The system would kill the window's timers with it anyway; they are killed here, first thing, so
+// that the teardown keeps the program's order: the timers, then the window.
+void PointerWin::OnDestroy() {
+    ::KillTimer(m_hwnd, kFollowTimerId);
+    ::KillTimer(m_hwnd, kBlinkTimerId);
+    ::KillTimer(m_hwnd, kClickTimerId);
+    m_followArmed = false;
 }

@@ -29,6 +29,10 @@ ControlDlg::ControlDlg(const std::wstring& executableDirectory)
     ApplyColourCode(m_settings);
 }
 
+// The window goes while the object is whole, so that OnDestroy runs (the mark's own object would go
+// with this one anyway).
+ControlDlg::~ControlDlg() { DestroyWindow(); }
+
 BOOL ControlDlg::OnInitDialog() {
     Dialog::OnInitDialog();
     m_onOffButton.Subclass(::GetDlgItem(m_hwnd, GLM_IDC_ONOFF));
@@ -131,19 +135,14 @@ void ControlDlg::RecreateOverlayIfOn() {
 void ControlDlg::CreateOverlay() {
     if (m_overlay) return;
     // A window that cannot be created leaves no overlay at all; the next switch tries again.
-    m_overlay = PointerWin::CreateWindowed();
-    if (!m_overlay) return;
-    ::ShowWindow(m_overlay->Hwnd(), SW_HIDE);
-    m_overlay->m_panelWindow = m_hwnd;
-    m_overlay->m_params = OverlayParamsFrom(m_settings);
-    m_overlay->SetupPointer();
+    m_overlay = PointerWin::Create(m_hwnd, OverlayParamsFrom(m_settings));
 }
 
 void ControlDlg::DestroyOverlay() {
     if (!m_overlay) return;
     ::ShowWindow(m_overlay->Hwnd(), SW_HIDE);
     m_overlay->DestroyWindow();
-    m_overlay = nullptr;
+    m_overlay.reset();
 }
 
 void ControlDlg::OnBnClickedProperties() {
@@ -171,8 +170,9 @@ void ControlDlg::OnBnClickedProperties() {
     RecreateOverlayIfOn();
 }
 
-BOOL ControlDlg::DestroyWindow() {
+// However the panel goes (with the main window, closed by the system, or with this object), the mark
+// goes first, then the toggle hot key.
+void ControlDlg::OnDestroy() {
     DestroyOverlay();
     ::UnregisterHotKey(m_hwnd, kToggleHotKeyId);
-    return Dialog::DestroyWindow();
 }

@@ -3,6 +3,7 @@
 // and the one overlay while the mark is shown.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "panel/panel_button.h"
@@ -16,8 +17,8 @@ class PointerWin;
 class ControlDlg final : public Dialog {
 public:
     explicit ControlDlg(const std::wstring& executableDirectory);
+    ~ControlDlg() override;
 
-    BOOL DestroyWindow() override;
     bool PreTranslateMessage(MSG& msg) override;
 
     void DestroyOverlay();       // does nothing while none exists
@@ -29,6 +30,7 @@ private:
     bool WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool OnCommand(WORD id, WORD code, HWND control) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT kind) override;
+    void OnDestroy() override;
 
     void OnBnClickedOnOff();
     void OnBnClickedProperties();
@@ -41,7 +43,7 @@ private:
     Brush m_background;
     int m_onFlag = FALSE;
     Settings m_settings;
-    PointerWin* m_overlay = nullptr;  // deletes itself when its window is gone
+    std::unique_ptr<PointerWin> m_overlay;  // the mark, while it is shown
     PanelButton m_onOffButton;
     PanelButton m_propertiesButton;
     GdiObject<HFONT> m_menuFont;

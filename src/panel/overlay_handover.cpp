@@ -2,18 +2,19 @@
 
 #include "panel/transparency_alpha.h"
 
+// Every member named, in order: one left out is a warning (-Wmissing-field-initializers).
 OverlayParams OverlayParamsFrom(const Settings& settings) {
-    OverlayParams p;
-    p.overlayColour = settings.overlayColour;
-    p.clickColour = settings.clickColour;
-    p.alpha = AlphaFromTransparency(settings.transparency);
-    p.shape = settings.shape;
-    p.sizeIndex = settings.sizeIndex;
-    p.followInterval = settings.followInterval;
-    p.blinkEnabled = settings.blinkEnabled;
-    p.blinkTrigger = settings.blinkTrigger;
-    p.blinkPeriod = settings.blinkPeriod;
-    p.clickMonitor = settings.clickMonitor;
-    p.rippleEnabled = settings.rippleEnabled;
-    return p;
+    return OverlayParams{
+        .overlayColour = settings.overlayColour,
+        .clickColour = settings.clickColour,
+        .alpha = AlphaFromTransparency(settings.transparency),
+        .shape = settings.shape,
+        .sizeIndex = settings.sizeIndex,
+        .followInterval = settings.followInterval,
+        .blinkEnabled = settings.blinkEnabled,
+        .blinkTrigger = settings.blinkTrigger,
+        .blinkPeriod = settings.blinkPeriod,
+        .clickMonitor = settings.clickMonitor,
+        .rippleEnabled = settings.rippleEnabled,
+    };
 }

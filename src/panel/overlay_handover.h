@@ -4,5 +4,5 @@
 #include "settings/settings.h"
 
 // Position control, sensitivity, the colour code and the hot-key fields are not handed over; the
-// panel's window handle is assigned by the shell.
+// panel's window handle is handed to PointerWin::Create beside them.
 OverlayParams OverlayParamsFrom(const Settings& settings);

@@ -135,6 +135,9 @@ bool Dialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
         case WM_TIMER:
             OnTimer(wParam);
             return false;  // the default handling runs as well
+        case WM_DESTROY:
+            OnDestroy();
+            return false;
         case WM_PAINT:
             return OnPaint();
         case WM_SYSCOMMAND:
@@ -203,7 +206,6 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         self->Detach();
         self->m_ending = true;
-        self->PostNcDestroy();  // may delete self
         return FALSE;
     }
     if (!handled) return FALSE;

@@ -19,7 +19,8 @@ public:
     void EndDialog(INT_PTR result);
     bool IsModal() const { return m_modal; }
 
-    virtual BOOL DestroyWindow();
+    // Destroys the window; the cleanup is OnDestroy's, which runs on every way a window goes.
+    BOOL DestroyWindow();
     bool UpdateData(bool saveAndValidate);
 
 protected:
@@ -39,8 +40,12 @@ protected:
     virtual HCURSOR OnQueryDragIcon() { return nullptr; }
     // kind is a CTLCOLOR_ value; nullptr leaves the colour to the default handling.
     virtual HBRUSH OnCtlColor(HDC, HWND, UINT) { return nullptr; }
-    // Runs after the window is gone; the object may delete itself here.
-    virtual void PostNcDestroy() {}
+    // WM_DESTROY, whoever destroys the window (our DestroyWindow, the modal loop's end, the system,
+    // a parent going): the place for every cleanup, while the window still exists. A parent hears it
+    // before its children. This base's destructor is too late to reach an override (and keeps every
+    // message from the object), so a class that cleans up here destroys its window in its own
+    // destructor.
+    virtual void OnDestroy() {}
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM) noexcept;

@@ -69,7 +69,7 @@ TEST(Blink, UnknownTriggersNeverBlink) {
 }
 
 TEST(BlinkTick, QueriesOnlyTheTriggerKeyAndOnlyWhileEnabled) {
-    OverlayParams p;
+    OverlayParams p{};
     p.alpha = 255;
     p.blinkPeriod = 5;
     BlinkState s;

@@ -53,7 +53,7 @@ TEST(PressToGrow, GrowsSixPixelsEachSideAndShrinksBackToTheRememberedSize) {
 
 namespace {
 OverlayParams Circle(bool ripple, bool clickMonitor) {
-    OverlayParams p;
+    OverlayParams p{};
     p.shape = 0;
     p.rippleEnabled = ripple ? 1 : 0;
     p.clickMonitor = clickMonitor ? 1 : 0;

@@ -1,0 +1,148 @@
+// However the main window goes, the panel's cleanup runs: the mark's window goes and the toggle hot
+// key is free again, while the process goes on (an exit would free both anyway).
+#include <windows.h>
+// The headers below rely on <windows.h> coming first.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/glimmora_dlg.h"
+#include "overlay/window_titles.h"
+#include "platform/dialog.h"
+#include "resource.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Ctrl+Alt+Shift+F11 as the toggle: RPMODIFIERS holds MOD_ flags as RegisterHotKey takes them.
+constexpr UINT kModifiers = MOD_ALT | MOD_CONTROL | MOD_SHIFT;
+constexpr UINT kKey = VK_F11;
+constexpr char kProfile[] = "[SYSTEM]\r\nRPHTOKEYFLAG=1\r\nRPHOTKEY=122\r\nRPMODIFIERS=7\r\nSIZE=1\r\n";
+
+bool HotKeyFree() {
+    if (!::RegisterHotKey(nullptr, 0x7F00, kModifiers, kKey)) return false;
+    ::UnregisterHotKey(nullptr, 0x7F00);
+    return true;
+}
+
+// The mark's window: a top-level window of this thread with the mark's title.
+HWND MarkWindow() {
+    HWND found = nullptr;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM out) -> BOOL {
+            wchar_t title[64] = {};
+            ::GetWindowTextW(hwnd, title, 64);
+            if (std::wstring(title) != kOverlayTitle) return TRUE;
+            *reinterpret_cast<HWND*>(out) = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// A click on ON, as the button sends it; the mark exists once it returns.
+HWND SwitchMarkOn(HWND main) {
+    HWND panel = ::FindWindowExW(main, nullptr, L"#32770", nullptr);
+    if (!panel) return nullptr;
+    ::SendMessageW(::GetDlgItem(panel, GLM_IDC_ONOFF), BM_CLICK, 0, 0);
+    return MarkWindow();
+}
+
+class WindowLifetimeTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        static int counter = 0;
+        m_dir = fs::temp_directory_path() / ("glimmora-lifetime-" + std::to_string(::GetCurrentProcessId()) +
+                                             "-" + std::to_string(++counter));
+        fs::remove_all(m_dir);
+        ASSERT_TRUE(fs::create_directories(m_dir));
+        std::ofstream(m_dir / "Glimmora.ini", std::ios::binary) << kProfile;
+        ASSERT_EQ(MarkWindow(), nullptr);
+        ASSERT_TRUE(HotKeyFree());
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(m_dir, ignored);
+    }
+
+    std::wstring Dir() const { return m_dir.wstring(); }
+
+    fs::path m_dir;
+};
+
+}  // namespace
+
+// The system's DestroyWindow, not ours: the cleanup is the windows' own, on WM_DESTROY.
+TEST_F(WindowLifetimeTest, MainWindowDestroyedByTheSystemTakesTheMarkAndTheHotKeyWithIt) {
+    CGlimmoraDlg main(Dir());
+    ASSERT_TRUE(main.Create(nullptr));
+    HWND hwnd = main.Hwnd();
+    EXPECT_FALSE(HotKeyFree()) << "the panel holds the toggle";
+    HWND mark = SwitchMarkOn(hwnd);
+    ASSERT_NE(mark, nullptr);
+
+    ::DestroyWindow(hwnd);
+    EXPECT_EQ(main.Hwnd(), nullptr);
+    EXPECT_FALSE(::IsWindow(mark));
+    EXPECT_EQ(MarkWindow(), nullptr);
+    EXPECT_TRUE(HotKeyFree());
+}
+
+// The objects go with their windows still up: each destroys its window first, so the cleanup runs.
+TEST_F(WindowLifetimeTest, MainWindowObjectGoneWithTheMarkOnLeavesNoMarkAndNoHotKey) {
+    HWND mark = nullptr;
+    {
+        CGlimmoraDlg main(Dir());
+        ASSERT_TRUE(main.Create(nullptr));
+        mark = SwitchMarkOn(main.Hwnd());
+        ASSERT_NE(mark, nullptr);
+        EXPECT_FALSE(HotKeyFree());
+    }
+    EXPECT_FALSE(::IsWindow(mark));
+    EXPECT_EQ(MarkWindow(), nullptr);
+    EXPECT_TRUE(HotKeyFree());
+}
+
+namespace {
+
+// What the running main window saw, from a thread timer that fires inside its modal loop.
+struct ModalClose {
+    UINT message = 0;  // WM_CLOSE, or WM_SYSCOMMAND with SC_CLOSE
+    HWND mark = nullptr;
+    bool hotKeyHeld = false;
+};
+ModalClose g_close;
+
+void CALLBACK SwitchOnThenClose(HWND, UINT, UINT_PTR id, DWORD) {
+    ::KillTimer(nullptr, id);
+    HWND main = ApplicationMainWindow();
+    if (!main) return;
+    g_close.mark = SwitchMarkOn(main);
+    g_close.hotKeyHeld = !HotKeyFree();
+    ::PostMessageW(main, g_close.message, g_close.message == WM_SYSCOMMAND ? SC_CLOSE : 0, 0);
+}
+
+}  // namespace
+
+// The user's ways of closing, inside the program's own modal loop, with the mark on.
+TEST_F(WindowLifetimeTest, MainWindowClosedWithTheMarkOnLeavesNoMarkAndNoHotKey) {
+    for (const UINT message : {UINT{WM_CLOSE}, UINT{WM_SYSCOMMAND}}) {
+        SCOPED_TRACE(message == WM_CLOSE ? "WM_CLOSE" : "SC_CLOSE");
+        g_close = {message, nullptr, false};
+        CGlimmoraDlg main(Dir());
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, SwitchOnThenClose);
+        ASSERT_NE(timer, 0u);
+        main.DoModal();
+        ::KillTimer(nullptr, timer);
+        EXPECT_EQ(main.Hwnd(), nullptr);
+        ASSERT_NE(g_close.mark, nullptr) << "the mark was on when the close came";
+        EXPECT_TRUE(g_close.hotKeyHeld);
+        EXPECT_FALSE(::IsWindow(g_close.mark));
+        EXPECT_EQ(MarkWindow(), nullptr);
+        EXPECT_TRUE(HotKeyFree());
+    }
+}
