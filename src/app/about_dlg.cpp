@@ -7,7 +7,7 @@
 #include "app/version_text.h"
 #include "platform/module_path.h"
 #include "platform/version_info.h"
-#include "resource.h"
+#include "res/resource.h"
 
 namespace {
 

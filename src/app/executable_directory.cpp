@@ -1,6 +1,6 @@
 #include "app/executable_directory.h"
 
-#include "platform/path_text.h"
+#include "base/path_text.h"
 
 std::wstring ExecutableDirectory(const std::wstring& firstArgument, const std::wstring& modulePath) {
     return DirectoryPart(IsAbsolutePath(firstArgument) ? firstArgument : modulePath);

@@ -3,7 +3,7 @@
 #include "app/about_dlg.h"
 #include "app/main_window_layout.h"
 #include "platform/window_manager.h"
-#include "resource.h"
+#include "res/resource.h"
 
 CGlimmoraDlg::CGlimmoraDlg(const std::wstring& executableDirectory)
     : Dialog(GLM_IDD_MAIN),
@@ -51,12 +51,12 @@ bool CGlimmoraDlg::OnSysCommand(WPARAM command, LPARAM) {
 }
 
 void CGlimmoraDlg::RunAboutBox() {
-    m_panel.DestroyOverlay();
+    m_panel.DestroyMark();
     {
         CAboutDlg about;
         about.DoModal();
     }
-    m_panel.RecreateOverlayIfOn();
+    m_panel.RecreateMarkIfOn();
 }
 
 bool CGlimmoraDlg::OnPaint() {

@@ -1,7 +1,7 @@
 #pragma once
 // Arithmetic of the main window: where the panel and the minimised icon go, and which
 // system commands open the About box.
-#include "platform/geometry.h"
+#include "base/geometry.h"
 
 // Top-left that centres `inner` in `outer` (sizes only); signed division truncating toward zero.
 Point CentredOffset(Size outer, Size inner);

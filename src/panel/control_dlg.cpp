@@ -1,7 +1,7 @@
 #include "panel/control_dlg.h"
 
-#include "overlay/pointer_win.h"
-#include "panel/overlay_handover.h"
+#include "mark/pointer_win.h"
+#include "panel/mark_params_from.h"
 #include "panel/properties_accept.h"
 #include "panel/save_failed_text.h"
 #include "panel/switch_step.h"
@@ -9,7 +9,7 @@
 #include "platform/hot_keys.h"
 #include "platform/profile_file.h"
 #include "properties/propaty_dlg.h"
-#include "resource.h"
+#include "res/resource.h"
 #include "settings/settings_file.h"
 
 namespace {
@@ -101,10 +101,10 @@ void ControlDlg::OnBnClickedOnOff() {
 }
 
 void ControlDlg::SwitchStep() {
-    const OverlayChange change = DecideSwitch(m_onFlag != 0, m_overlay != nullptr);
-    if (change == OverlayChange::Create) CreateOverlay();
-    if (change == OverlayChange::Destroy) DestroyOverlay();
-    ShowSwitchOutcome(SwitchOutcomeFor(change, m_onFlag != 0, m_overlay != nullptr));
+    const MarkChange change = DecideSwitch(m_onFlag != 0, m_mark != nullptr);
+    if (change == MarkChange::Create) CreateMark();
+    if (change == MarkChange::Destroy) DestroyMark();
+    ShowSwitchOutcome(SwitchOutcomeFor(change, m_onFlag != 0, m_mark != nullptr));
 }
 
 void ControlDlg::ShowSwitchOutcome(const SwitchOutcome& outcome) {
@@ -126,28 +126,28 @@ void ControlDlg::ShowSwitchOutcome(const SwitchOutcome& outcome) {
 
 // Around the About box and the properties dialog the mark is made anew; if that fails, the button
 // must not go on saying OFF.
-void ControlDlg::RecreateOverlayIfOn() {
+void ControlDlg::RecreateMarkIfOn() {
     if (!m_onFlag) return;
-    CreateOverlay();
-    if (!m_overlay) ShowSwitchOutcome(SwitchOutcomeFor(OverlayChange::Create, true, false));
+    CreateMark();
+    if (!m_mark) ShowSwitchOutcome(SwitchOutcomeFor(MarkChange::Create, true, false));
 }
 
-void ControlDlg::CreateOverlay() {
-    if (m_overlay) return;
-    // A window that cannot be created leaves no overlay at all; the next switch tries again.
-    m_overlay = PointerWin::Create(m_hwnd, OverlayParamsFrom(m_settings));
+void ControlDlg::CreateMark() {
+    if (m_mark) return;
+    // A window that cannot be created leaves no mark at all; the next switch tries again.
+    m_mark = PointerWin::Create(m_hwnd, MarkParamsFrom(m_settings));
 }
 
-void ControlDlg::DestroyOverlay() {
-    if (!m_overlay) return;
-    ::ShowWindow(m_overlay->Hwnd(), SW_HIDE);
-    m_overlay->DestroyWindow();
-    m_overlay.reset();
+void ControlDlg::DestroyMark() {
+    if (!m_mark) return;
+    ::ShowWindow(m_mark->Hwnd(), SW_HIDE);
+    m_mark->DestroyWindow();
+    m_mark.reset();
 }
 
 void ControlDlg::OnBnClickedProperties() {
     UpdateData(true);
-    DestroyOverlay();
+    DestroyMark();
     if (const std::optional<Settings> edited = PropatyDlg::Edit(m_settings)) {
         m_settings = AcceptedSettings(*edited);
         for (const AcceptStep step : AcceptSteps(m_settings)) {
@@ -167,12 +167,12 @@ void ControlDlg::OnBnClickedProperties() {
             }
         }
     }
-    RecreateOverlayIfOn();
+    RecreateMarkIfOn();
 }
 
 // However the panel goes (with the main window, closed by the system, or with this object), the mark
 // goes first, then the toggle hot key.
 void ControlDlg::OnDestroy() {
-    DestroyOverlay();
+    DestroyMark();
     ::UnregisterHotKey(m_hwnd, kToggleHotKeyId);
 }

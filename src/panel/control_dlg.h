@@ -1,6 +1,6 @@
 #pragma once
 // The control panel: the ON/OFF and Properties buttons, the settings record, the toggle hot key,
-// and the one overlay while the mark is shown.
+// and the one mark while the mark is shown.
 #include <windows.h>
 
 #include <memory>
@@ -21,8 +21,8 @@ public:
 
     bool PreTranslateMessage(MSG& msg) override;
 
-    void DestroyOverlay();       // does nothing while none exists
-    void RecreateOverlayIfOn();  // after a dialog that took the overlay down
+    void DestroyMark();       // does nothing while none exists
+    void RecreateMarkIfOn();  // after a dialog that took the mark down
 
 private:
     BOOL OnInitDialog() override;
@@ -34,7 +34,7 @@ private:
 
     void OnBnClickedOnOff();
     void OnBnClickedProperties();
-    void CreateOverlay();  // does nothing while an overlay exists
+    void CreateMark();  // does nothing while an mark exists
     void SwitchStep();
     void ShowSwitchOutcome(const SwitchOutcome& outcome);
     void RegisterToggleHotKey(const wchar_t* failureText);
@@ -43,7 +43,7 @@ private:
     Brush m_background;
     int m_onFlag = FALSE;
     Settings m_settings;
-    std::unique_ptr<PointerWin> m_overlay;  // the mark, while it is shown
+    std::unique_ptr<PointerWin> m_mark;  // the mark, while it is shown
     PanelButton m_onOffButton;
     PanelButton m_propertiesButton;
     GdiObject<HFONT> m_menuFont;

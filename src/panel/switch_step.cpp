@@ -1,19 +1,19 @@
 #include "panel/switch_step.h"
 
-OverlayChange DecideSwitch(bool onFlag, bool overlayExists) {
-    if (onFlag && !overlayExists) return OverlayChange::Create;
-    if (!onFlag && overlayExists) return OverlayChange::Destroy;
-    return OverlayChange::None;
+MarkChange DecideSwitch(bool onFlag, bool markExists) {
+    if (onFlag && !markExists) return MarkChange::Create;
+    if (!onFlag && markExists) return MarkChange::Destroy;
+    return MarkChange::None;
 }
 
-SwitchOutcome SwitchOutcomeFor(OverlayChange change, bool onFlag, bool markExists) {
-    // The text changes only with the overlay, and switching off never restores the main window.
+SwitchOutcome SwitchOutcomeFor(MarkChange change, bool onFlag, bool markExists) {
+    // The text changes only with the mark, and switching off never restores the main window.
     switch (change) {
-        case OverlayChange::Create:
+        case MarkChange::Create:
             if (markExists) return {onFlag, kOffButtonText, true};
             return {false, kOnButtonText, false};
-        case OverlayChange::Destroy: return {onFlag, kOnButtonText, false};
-        case OverlayChange::None: break;
+        case MarkChange::Destroy: return {onFlag, kOnButtonText, false};
+        case MarkChange::None: break;
     }
     return {onFlag, nullptr, false};
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The overlay's alpha for the stored transparency.
+// The mark's alpha for the stored transparency.
 #include <cstdint>
 
 // transparency * 255 / 100, truncated toward zero, low 8 bits kept: 0..100 gives 0..255, and an

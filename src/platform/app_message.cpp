@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "platform/path_text.h"
+#include "base/path_text.h"
 #include "platform/dialog.h"
 #include "platform/module_path.h"
 

@@ -1,6 +1,6 @@
 #include "platform/dialog.h"
 
-#include "platform/centring.h"
+#include "base/centring.h"
 #include "platform/win32_geometry.h"
 
 namespace {
@@ -113,7 +113,7 @@ bool Dialog::OnCommand(WORD id, WORD code, HWND) {
     return false;
 }
 
-// Only a modal dialog ends on OK or Cancel: a modeless child (the panel) or the overlay must never
+// Only a modal dialog ends on OK or Cancel: a modeless child (the panel) or the mark must never
 // be hidden or destroyed behind its owner's back by Enter or Alt+F4.
 void Dialog::OnOK() {
     if (m_modal && UpdateData(true)) EndDialog(IDOK);

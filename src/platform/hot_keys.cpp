@@ -1,6 +1,6 @@
 #include "platform/hot_keys.h"
 
-#include "platform/hot_key_attempts.h"
+#include "base/hot_key_attempts.h"
 
 std::optional<DWORD> RegisterHotKeyOnce(HWND window, int id, UINT modifiers, UINT key) {
     return RegisterWithoutRepeat(modifiers, [&](std::uint32_t tried) -> std::optional<std::uint32_t> {

@@ -1,6 +1,6 @@
 #include "properties/hot_key_text.h"
 
-#include "platform/virtual_keys.h"
+#include "base/virtual_keys.h"
 #include "properties/hot_key_modifiers.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "properties/key_class.h"
 
-#include "platform/virtual_keys.h"
+#include "base/virtual_keys.h"
 #include "properties/hot_key_modifiers.h"
 
 std::uint16_t ModifierFlagOfKey(std::uint16_t code) {

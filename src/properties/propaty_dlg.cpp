@@ -5,7 +5,7 @@
 #include "platform/app_message.h"
 #include "platform/hot_keys.h"
 #include "properties/properties_messages.h"
-#include "resource.h"
+#include "res/resource.h"
 
 namespace {
 constexpr int kProbeHotKeyId = 115;

@@ -15,6 +15,6 @@ ColourPair ColourForCode(int colourCode) {
 
 void ApplyColourCode(Settings& s) {
     const ColourPair pair = ColourForCode(s.colourCode);
-    s.overlayColour = pair.overlay;
+    s.markColour = pair.mark;
     s.clickColour = pair.click;
 }

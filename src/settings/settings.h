@@ -2,10 +2,10 @@
 // The user's settings for the mark, with their defaults and the colour table.
 #include <cstdint>
 
-#include "platform/geometry.h"
+#include "base/geometry.h"
 
 struct ColourPair {
-    Colour overlay;
+    Colour mark;
     Colour click;
 };
 
@@ -16,7 +16,7 @@ ColourPair ColourForCode(int colourCode);
 inline constexpr int kFollowIntervalMs = 10;
 
 struct Settings {
-    Colour overlayColour = 0x0000FFFF;
+    Colour markColour = 0x0000FFFF;
     Colour clickColour = 0x000000FF;
     int colourCode = 0;
     int transparency = 50;

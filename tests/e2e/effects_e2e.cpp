@@ -16,7 +16,7 @@ namespace {
 
 const POINT kAway{220, 200};  // well outside the centred main window
 // COLORCODE=0: the body is yellow and the click colour red.
-constexpr COLORREF kOverlayColour = RGB(255, 255, 0);
+constexpr COLORREF kMarkColour = RGB(255, 255, 0);
 constexpr COLORREF kClickColour = RGB(255, 0, 0);
 constexpr int kDiameter = 150;  // SIZE=5
 constexpr int kGrown = kDiameter + 12;
@@ -24,13 +24,13 @@ constexpr int kGrown = kDiameter + 12;
 // cache refreshed every 50 ms), which makes a ripple paced by the click tick take about 80 ms there.
 constexpr int kRipples = 1000;
 
-bool SizeIs(HWND overlay, int d) {
-    const RECT r = WindowRect(overlay);
+bool SizeIs(HWND mark, int d) {
+    const RECT r = WindowRect(mark);
     return r.right - r.left == d && r.bottom - r.top == d;
 }
 
-POINT Middle(HWND overlay) {
-    const RECT r = WindowRect(overlay);
+POINT Middle(HWND mark) {
+    const RECT r = WindowRect(mark);
     return {r.left + (r.right - r.left) / 2, r.top + (r.bottom - r.top) / 2};
 }
 
@@ -106,27 +106,27 @@ class Hands {
 HWND StartMark(Glimmora& app) {
     if (!CHECK(app.MainWindow())) return nullptr;
     PressButton(app.Panel(), GLM_IDC_ONOFF);
-    HWND overlay = nullptr;
-    if (!CHECK(WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); })))
+    HWND mark = nullptr;
+    if (!CHECK(WaitFor([&] { return (mark = app.Mark()) && ::IsWindowVisible(mark); })))
         return nullptr;
     for (POINT p : {POINT{kAway.x + 3, kAway.y}, POINT{kAway.x, kAway.y + 3}, kAway}) {
         ::SetCursorPos(p.x, p.y);
-        if (!CHECK(WaitFor([&] { return MarkCentredOn(overlay, p); }, 3000))) return nullptr;
+        if (!CHECK(WaitFor([&] { return MarkCentredOn(mark, p); }, 3000))) return nullptr;
     }
-    return overlay;
+    return mark;
 }
 
 // The centre of the mark shows this colour, and so does a point of the body 30 px right of it.
-bool Shows(HWND overlay, COLORREF centre, COLORREF body) {
-    const POINT m = Middle(overlay);
+bool Shows(HWND mark, COLORREF centre, COLORREF body) {
+    const POINT m = Middle(mark);
     return ScreenPixel(m.x, m.y) == centre && ScreenPixel(m.x + 30, m.y) == body;
 }
 
 // The distance from the mark's centre of the outermost click-coloured pixel on the row to its right, in one
 // frame; -1 when there is none. The dot reaches kDotRadius; anything further out is a ring.
 constexpr int kDotRadius = 3;
-int OutermostClickColour(HWND overlay) {
-    const POINT m = Middle(overlay);
+int OutermostClickColour(HWND mark) {
+    const POINT m = Middle(mark);
     const std::vector<COLORREF> row = ScreenRow(m.x, m.y, kDiameter / 2);
     for (int i = static_cast<int>(row.size()) - 1; i >= 0; --i)
         if (row[static_cast<std::size_t>(i)] == kClickColour) return i;
@@ -136,11 +136,11 @@ int OutermostClickColour(HWND overlay) {
 // Watches a ripple until its ring has gone and returns the outermost distance of every frame that showed
 // it. Right after the release the row may show the dot, or nothing while the shrunk disc waits for its
 // first ring.
-std::vector<int> TraceRing(HWND overlay, DWORD timeoutMs) {
+std::vector<int> TraceRing(HWND mark, DWORD timeoutMs) {
     std::vector<int> radii;
     const ULONGLONG end = ::GetTickCount64() + timeoutMs;
     while (::GetTickCount64() < end) {
-        const int outermost = OutermostClickColour(overlay);
+        const int outermost = OutermostClickColour(mark);
         if (outermost >= 0) {
             if (radii.empty() || radii.back() != outermost) radii.push_back(outermost);
         } else if (!radii.empty() && radii.back() > kDotRadius) {
@@ -168,22 +168,22 @@ E2E_SCENARIO(LeftButtonShowsTheDotGrowsTheDiscAndReleaseSendsARipple) {
         PreparedFolder(L"ripple", "MOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
-    HWND overlay = StartMark(app);
-    if (!overlay) return;
-    CHECK(SizeIs(overlay, kDiameter));
-    CHECK(WaitFor([&] { return Shows(overlay, kOverlayColour, kOverlayColour); }, 3000));
+    HWND mark = StartMark(app);
+    if (!mark) return;
+    CHECK(SizeIs(mark, kDiameter));
+    CHECK(WaitFor([&] { return Shows(mark, kMarkColour, kMarkColour); }, 3000));
 
     Hands hands;
     for (int round = 0; round < 2; ++round) {  // the second ripple proves the first one re-armed it
         hands.Press(Hands::kLeft);
         // While held: 12 px larger, still centred on the pointer, the dot in the middle of a yellow body.
-        CHECK(WaitFor([&] { return SizeIs(overlay, kGrown) && MarkCentredOn(overlay, kAway); }, 3000));
-        CHECK(WaitFor([&] { return Shows(overlay, kClickColour, kOverlayColour); }, 3000));
-        CHECK(SizeIs(overlay, kGrown));
+        CHECK(WaitFor([&] { return SizeIs(mark, kGrown) && MarkCentredOn(mark, kAway); }, 3000));
+        CHECK(WaitFor([&] { return Shows(mark, kClickColour, kMarkColour); }, 3000));
+        CHECK(SizeIs(mark, kGrown));
 
         hands.Release(Hands::kLeft);
-        const std::vector<int> radii = TraceRing(overlay, 5000);
-        CHECK(WaitFor([&] { return SizeIs(overlay, kDiameter) && MarkCentredOn(overlay, kAway); }, 3000));
+        const std::vector<int> radii = TraceRing(mark, 5000);
+        CHECK(WaitFor([&] { return SizeIs(mark, kDiameter) && MarkCentredOn(mark, kAway); }, 3000));
         // The ring was seen growing outward, frame after frame, to near the edge, and then it went.
         std::string trace;
         bool outward = true;
@@ -194,7 +194,7 @@ E2E_SCENARIO(LeftButtonShowsTheDotGrowsTheDiscAndReleaseSendsARipple) {
         }
         const bool grewAndWent = radii.size() >= 3 && outward && radii.front() < 30 && radii.back() >= 60;
         if (!CHECK(grewAndWent)) std::printf("    ring radii seen:%s\n", trace.c_str());
-        CHECK(WaitFor([&] { return Shows(overlay, kOverlayColour, kOverlayColour); }, 3000));
+        CHECK(WaitFor([&] { return Shows(mark, kMarkColour, kMarkColour); }, 3000));
     }
     CHECK(app.Close());
 }
@@ -204,9 +204,9 @@ E2E_SCENARIO(RightButtonGrowsTheDiscButStartsNoRipple) {
         PreparedFolder(L"right", "MOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
-    HWND overlay = StartMark(app);
-    if (!overlay) return;
-    CHECK(WaitFor([&] { return Shows(overlay, kOverlayColour, kOverlayColour); }, 3000));
+    HWND mark = StartMark(app);
+    if (!mark) return;
+    CHECK(WaitFor([&] { return Shows(mark, kMarkColour, kMarkColour); }, 3000));
 
     // The centre must never turn red: watched while the button is held and until well after release,
     // long enough for a dot and a whole ripple (34 ticks at this size).
@@ -214,21 +214,21 @@ E2E_SCENARIO(RightButtonGrowsTheDiscButStartsNoRipple) {
     auto watchCentre = [&](DWORD ms) {
         const ULONGLONG end = ::GetTickCount64() + ms;
         while (::GetTickCount64() < end) {
-            const POINT m = Middle(overlay);
+            const POINT m = Middle(mark);
             if (ScreenPixel(m.x, m.y) == kClickColour) everClickColour = true;
             ::Sleep(5);  // a poll interval
         }
     };
     Hands hands;
     hands.Press(Hands::kRight);
-    CHECK(WaitFor([&] { return SizeIs(overlay, kGrown) && MarkCentredOn(overlay, kAway); }, 3000));
+    CHECK(WaitFor([&] { return SizeIs(mark, kGrown) && MarkCentredOn(mark, kAway); }, 3000));
     watchCentre(300);
-    CHECK(SizeIs(overlay, kGrown));
+    CHECK(SizeIs(mark, kGrown));
     hands.Release(Hands::kRight);
-    CHECK(WaitFor([&] { return SizeIs(overlay, kDiameter); }, 3000));
+    CHECK(WaitFor([&] { return SizeIs(mark, kDiameter); }, 3000));
     watchCentre(900);
     CHECK(!everClickColour);
-    CHECK(Shows(overlay, kOverlayColour, kOverlayColour));
+    CHECK(Shows(mark, kMarkColour, kMarkColour));
     CHECK(app.Close());
 }
 
@@ -237,23 +237,23 @@ E2E_SCENARIO(RingTurnsToTheClickColourWhileAButtonIsHeld) {
         PreparedFolder(L"swap", "SHAPE=1\r\nMOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
-    HWND overlay = StartMark(app);
-    if (!overlay) return;
+    HWND mark = StartMark(app);
+    if (!mark) return;
     // A point in the middle of the 15 px band, left of the centre.
     auto band = [&] {
-        const RECT r = WindowRect(overlay);
+        const RECT r = WindowRect(mark);
         return ScreenPixel(r.left + 7, r.top + (r.bottom - r.top) / 2);
     };
-    CHECK(WaitFor([&] { return band() == kOverlayColour; }, 3000));
+    CHECK(WaitFor([&] { return band() == kMarkColour; }, 3000));
 
     Hands hands;
     for (Hands::Input button : {Hands::kLeft, Hands::kRight, Hands::kLeft}) {
         hands.Press(button);
         CHECK(WaitFor([&] { return band() == kClickColour; }, 3000));
-        CHECK(SizeIs(overlay, kDiameter));  // the ring never grows
+        CHECK(SizeIs(mark, kDiameter));  // the ring never grows
         hands.Release(button);
-        CHECK(WaitFor([&] { return band() == kOverlayColour; }, 3000));
-        CHECK(SizeIs(overlay, kDiameter));
+        CHECK(WaitFor([&] { return band() == kMarkColour; }, 3000));
+        CHECK(SizeIs(mark, kDiameter));
     }
     CHECK(app.Close());
 }
@@ -273,13 +273,13 @@ E2E_SCENARIO(BlinkShowsOnlyItsStepsAndAlternates) {
         const std::wstring folder = PreparedFolder(L"blink", std::string(c.settings) + "SIZE=2\r\n");
         ::SetCursorPos(kAway.x, kAway.y);
         Glimmora app(folder);
-        HWND overlay = StartMark(app);
-        if (!overlay) continue;
+        HWND mark = StartMark(app);
+        if (!mark) continue;
         std::set<int> seen, stray;
         int changes = 0, last = -1;
         const bool allSeen = WaitFor(
             [&] {
-                const int a = MarkAlpha(overlay);
+                const int a = MarkAlpha(mark);
                 (c.steps.count(a) ? seen : stray).insert(a);
                 if (a != last) ++changes;
                 last = a;
@@ -298,14 +298,14 @@ E2E_SCENARIO(BlinkOnCtrlKeepsTheAlphaSteadyUntilCtrlIsHeld) {
         PreparedFolder(L"ctrl", "TENMETU=1\r\nTENMETUTRIG=1\r\nTENMETUTIME=1\r\nTRANS=50\r\nSIZE=2\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
-    HWND overlay = StartMark(app);
-    if (!overlay) return;
+    HWND mark = StartMark(app);
+    if (!mark) return;
     // Steady is the absence of change: watched for eight blink ticks.
     auto steadyFor = [&](DWORD ms) {
         const ULONGLONG end = ::GetTickCount64() + ms;
         bool steady = true;
         while (::GetTickCount64() < end) {
-            steady = steady && MarkAlpha(overlay) == 127;
+            steady = steady && MarkAlpha(mark) == 127;
             ::Sleep(5);  // a poll interval
         }
         return steady;
@@ -317,13 +317,13 @@ E2E_SCENARIO(BlinkOnCtrlKeepsTheAlphaSteadyUntilCtrlIsHeld) {
     std::set<int> seen;
     CHECK(WaitFor(
         [&] {
-            seen.insert(MarkAlpha(overlay));
+            seen.insert(MarkAlpha(mark));
             return seen.count(0) && seen.count(127);
         },
         3000));
     CHECK(seen.size() == 2);  // period 1: the full alpha and 0, nothing between
     hands.Release(Hands::kCtrl);
-    CHECK(WaitFor([&] { return MarkAlpha(overlay) == 127; }, 3000));
+    CHECK(WaitFor([&] { return MarkAlpha(mark) == 127; }, 3000));
     CHECK(steadyFor(400));
     CHECK(app.Close());
 }
@@ -339,8 +339,8 @@ E2E_SCENARIO(AThousandRipplesLeakNoGdiObject) {
         PreparedFolder(L"leak", "MOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
-    HWND overlay = StartMark(app);
-    if (!overlay) return;
+    HWND mark = StartMark(app);
+    if (!mark) return;
 
     Hands hands;
     // One ripple, paced by what the click tick does: it grows the disc when it sees the press (and
@@ -348,16 +348,16 @@ E2E_SCENARIO(AThousandRipplesLeakNoGdiObject) {
     // region each time). Every tenth ripple is left to draw its ring before the next press.
     auto ripple = [&](int i) {
         hands.Press(Hands::kLeft);
-        bool ok = WaitClosely([&] { return MarkWidth(overlay) == kGrown; });
+        bool ok = WaitClosely([&] { return MarkWidth(mark) == kGrown; });
         hands.Release(Hands::kLeft);
-        ok = WaitClosely([&] { return MarkWidth(overlay) == kDiameter; }) && ok;
+        ok = WaitClosely([&] { return MarkWidth(mark) == kDiameter; }) && ok;
         if (ok && i % 10 == 9)
-            ok = WaitFor([&] { return OutermostClickColour(overlay) > kDotRadius + 2; }, 3000);
+            ok = WaitFor([&] { return OutermostClickColour(mark) > kDotRadius + 2; }, 3000);
         return ok;
     };
     // Counted once the ring has gone, so that no paint is half done.
     auto settledCount = [&] {
-        WaitFor([&] { return OutermostClickColour(overlay) < 0; }, 3000);
+        WaitFor([&] { return OutermostClickColour(mark) < 0; }, 3000);
         return GdiObjects(app.Process());
     };
 

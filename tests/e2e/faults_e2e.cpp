@@ -239,16 +239,16 @@ E2E_SCENARIO(HostileProfilesStartShowTheMarkAndReadWhatTheProfileApiGives) {
             hotKeyRefused ? std::vector<std::wstring>{kHotKeyFailedAtStart} : std::vector<std::wstring>{};
         if (!CHECK(messages == expectedMessages)) note();
 
-        HWND overlay = SwitchMarkOnByButton(app);
-        if (!CHECK(overlay)) {
+        HWND mark = SwitchMarkOnByButton(app);
+        if (!CHECK(mark)) {
             note();
             continue;
         }
         const int diameter = ExpectedDiameter(size);
-        const RECT r = WindowRect(overlay);
+        const RECT r = WindowRect(mark);
         if (!CHECK_EQ(r.right - r.left, diameter) || !CHECK_EQ(r.bottom - r.top, diameter)) note();
-        if (!CHECK_EQ(RegionContains(overlay, diameter / 2, diameter / 2), shape == 0)) note();
-        const int alpha = MarkAlpha(overlay);
+        if (!CHECK_EQ(RegionContains(mark, diameter / 2, diameter / 2), shape == 0)) note();
+        const int alpha = MarkAlpha(mark);
         const int expectedAlpha = ExpectedAlpha(transparency);
         // A blink that always runs shows the alpha or a step below it.
         if (!CHECK(blink != 0 && trigger == 0 ? alpha <= expectedAlpha : alpha == expectedAlpha)) {
@@ -258,7 +258,7 @@ E2E_SCENARIO(HostileProfilesStartShowTheMarkAndReadWhatTheProfileApiGives) {
 
         // It follows, and takes a left and a right click, whatever the effects were given.
         bool followed = true;
-        auto followTo = [&](POINT p) { followed = MoveAndFollow(overlay, p) && followed; };
+        auto followTo = [&](POINT p) { followed = MoveAndFollow(mark, p) && followed; };
         for (const DWORD down : {DWORD{MOUSEEVENTF_LEFTDOWN}, DWORD{MOUSEEVENTF_RIGHTDOWN}}) {
             followTo({kAway.x + 150, kAway.y + 40});
             followTo(kAway);
@@ -282,12 +282,12 @@ E2E_SCENARIO(KilledWithTheMarkOnLeavesTheNameAndTheHotKeyFree) {
     const std::string profile = "[SYSTEM]\r\nRPHTOKEYFLAG=1\r\nRPHOTKEY=120\r\nRPMODIFIERS=6\r\n";
     const std::wstring folder = FolderWithProfile(L"killed", profile);
     ::SetCursorPos(kAway.x, kAway.y);
-    HWND overlay = nullptr;
+    HWND mark = nullptr;
     {
         Glimmora app(folder);
         if (!CHECK(app.MainWindow())) return;
-        overlay = SwitchMarkOnByButton(app);
-        if (!CHECK(overlay)) return;
+        mark = SwitchMarkOnByButton(app);
+        if (!CHECK(mark)) return;
         HANDLE name = ::OpenMutexW(SYNCHRONIZE, FALSE, kMutexName);
         CHECK(name);
         if (name) ::CloseHandle(name);
@@ -295,7 +295,7 @@ E2E_SCENARIO(KilledWithTheMarkOnLeavesTheNameAndTheHotKeyFree) {
         CHECK(::TerminateProcess(app.Process(), 1));
         CHECK(app.WaitExit());
     }
-    CHECK(WaitFor([&] { return !::IsWindow(overlay); }));
+    CHECK(WaitFor([&] { return !::IsWindow(mark); }));
     CHECK(::OpenMutexW(SYNCHRONIZE, FALSE, kMutexName) == nullptr);
     if (CHECK(::RegisterHotKey(nullptr, 0x7002, MOD_CONTROL | MOD_SHIFT, VK_F9)))
         ::UnregisterHotKey(nullptr, 0x7002);
@@ -310,9 +310,9 @@ E2E_SCENARIO(KilledWithTheMarkOnLeavesTheNameAndTheHotKeyFree) {
     CHECK(next.Output().find("RegisterHotKey() Error=") == std::string::npos);
     CHECK(front.TakeKeyboard());
     CHECK(PressHotKey({VK_CONTROL, VK_SHIFT}, VK_F9));
-    CHECK(WaitFor([&] { return (overlay = next.Overlay()) && ::IsWindowVisible(overlay); }));
+    CHECK(WaitFor([&] { return (mark = next.Mark()) && ::IsWindowVisible(mark); }));
     CHECK(PressHotKey({VK_CONTROL, VK_SHIFT}, VK_F9));
-    CHECK(WaitFor([&] { return next.Overlay() == nullptr; }));
+    CHECK(WaitFor([&] { return next.Mark() == nullptr; }));
     CHECK(next.Close());
     CHECK_EQ(next.ExitCode(), 0);
 }

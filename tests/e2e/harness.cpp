@@ -176,7 +176,7 @@ HWND Glimmora::Panel() {
     return main ? ::FindWindowExW(main, nullptr, L"#32770", nullptr) : nullptr;
 }
 
-HWND Glimmora::Overlay() {
+HWND Glimmora::Mark() {
     for (HWND h : TopLevelWindowsOf(m_pid, false))
         if (WindowText(h) == L"_BRINDLECOVE_GLIMMORA") return h;
     return nullptr;
@@ -197,31 +197,31 @@ std::wstring PreparedFolder(const std::wstring& tag, const std::string& settings
 
 HWND SwitchMarkOnByButton(Glimmora& app) {
     PressButton(app.Panel(), GLM_IDC_ONOFF);
-    HWND overlay = nullptr;
-    WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); });
-    return overlay;
+    HWND mark = nullptr;
+    WaitFor([&] { return (mark = app.Mark()) && ::IsWindowVisible(mark); });
+    return mark;
 }
 
-bool MarkCentredOn(HWND overlay, POINT cursor) {
-    const RECT r = WindowRect(overlay);
+bool MarkCentredOn(HWND mark, POINT cursor) {
+    const RECT r = WindowRect(mark);
     return r.left == cursor.x - (r.right - r.left) / 2 && r.top == cursor.y - (r.bottom - r.top) / 2;
 }
 
-bool RegionContains(HWND overlay, int x, int y) {
+bool RegionContains(HWND mark, int x, int y) {
     HRGN region = ::CreateRectRgn(0, 0, 0, 0);
-    const bool inside = ::GetWindowRgn(overlay, region) != ERROR && ::PtInRegion(region, x, y);
+    const bool inside = ::GetWindowRgn(mark, region) != ERROR && ::PtInRegion(region, x, y);
     ::DeleteObject(region);
     return inside;
 }
 
-int MarkWidth(HWND overlay) {
-    const RECT r = WindowRect(overlay);
+int MarkWidth(HWND mark) {
+    const RECT r = WindowRect(mark);
     return r.right - r.left;
 }
 
-BYTE MarkAlpha(HWND overlay) {
+BYTE MarkAlpha(HWND mark) {
     BYTE alpha = 0;
-    ::GetLayeredWindowAttributes(overlay, nullptr, &alpha, nullptr);
+    ::GetLayeredWindowAttributes(mark, nullptr, &alpha, nullptr);
     return alpha;
 }
 
@@ -368,11 +368,11 @@ bool PressHotKey(std::initializer_list<WORD> modifiers, WORD key) {
     return false;
 }
 
-bool MoveAndFollow(HWND overlay, POINT p, DWORD timeoutMs) {
+bool MoveAndFollow(HWND mark, POINT p, DWORD timeoutMs) {
     const ULONGLONG end = ::GetTickCount64() + timeoutMs;
     do {
         ::SetCursorPos(p.x, p.y);
-        if (WaitFor([&] { return MarkCentredOn(overlay, p); }, 400)) return true;
+        if (WaitFor([&] { return MarkCentredOn(mark, p); }, 400)) return true;
     } while (::GetTickCount64() < end);
     return false;
 }

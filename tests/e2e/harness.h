@@ -77,7 +77,7 @@ public:
 
     HWND MainWindow(DWORD timeoutMs = 10000);  // the visible main window, waited for
     HWND Panel();
-    HWND Overlay();  // the mark's window, shown or not; null when there is none
+    HWND Mark();  // the mark's window, shown or not; null when there is none
     // A visible top-level window of this process with the given caption, waited for.
     HWND WaitTopLevel(const std::wstring& caption, DWORD timeoutMs = 5000);
     bool Close(DWORD timeoutMs = 10000);  // the Close system command, then wait for the exit
@@ -98,11 +98,11 @@ std::wstring PreparedFolder(const std::wstring& tag, const std::string& settings
 // Switches the mark on with the ON/OFF button and waits for it to be shown; null when it is not.
 HWND SwitchMarkOnByButton(Glimmora& app);
 // Whether the mark's window is centred on `cursor` (by its current size, truncating).
-bool MarkCentredOn(HWND overlay, POINT cursor);
+bool MarkCentredOn(HWND mark, POINT cursor);
 // Whether the mark's window region holds the point (window coordinates).
-bool RegionContains(HWND overlay, int x, int y);
-int MarkWidth(HWND overlay);
-BYTE MarkAlpha(HWND overlay);  // its layered window's alpha
+bool RegionContains(HWND mark, int x, int y);
+int MarkWidth(HWND mark);
+BYTE MarkAlpha(HWND mark);  // its layered window's alpha
 // The screen as the user sees it; the pointer itself is not part of this image.
 COLORREF ScreenPixel(int x, int y);
 
@@ -144,7 +144,7 @@ void SendCombination(std::initializer_list<WORD> modifiers, WORD key);
 bool PressHotKey(std::initializer_list<WORD> modifiers, WORD key);
 // Moves the pointer and waits for the mark to be centred on it; under Wine a warp can be undone by
 // a mouse event still on its way, so the move is made again, as a hand would.
-bool MoveAndFollow(HWND overlay, POINT p, DWORD timeoutMs = 3000);
+bool MoveAndFollow(HWND mark, POINT p, DWORD timeoutMs = 3000);
 bool KeyHeldAnywhere(int vk);
 // Under Wine, waits until the process whose window has just come to the front has read the X focus
 // event, which lets go of modifiers held with SendInput and gives the focus back to the control that

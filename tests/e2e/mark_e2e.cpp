@@ -46,27 +46,27 @@ E2E_SCENARIO(OnButtonShowsTheMarkOnThePointerAndMinimisesTheMainWindow) {
     Glimmora app(folder);
     HWND main = app.MainWindow();
     if (!CHECK(main)) return;
-    HWND overlay = SwitchMarkOnByButton(app);
-    if (!CHECK(overlay)) return;
+    HWND mark = SwitchMarkOnByButton(app);
+    if (!CHECK(mark)) return;
     CHECK(WindowText(::GetDlgItem(app.Panel(), GLM_IDC_ONOFF)) == L"OFF");
     CHECK(WaitFor([&] { return ::IsIconic(main) != FALSE; }));
-    const RECT r = WindowRect(overlay);
+    const RECT r = WindowRect(mark);
     CHECK_EQ(r.right - r.left, 41);
     CHECK_EQ(r.bottom - r.top, 41);
-    CHECK(WaitFor([&] { return MarkCentredOn(overlay, kAway); }));
-    const LONG_PTR ex = ::GetWindowLongPtrW(overlay, GWL_EXSTYLE);
+    CHECK(WaitFor([&] { return MarkCentredOn(mark, kAway); }));
+    const LONG_PTR ex = ::GetWindowLongPtrW(mark, GWL_EXSTYLE);
     CHECK((ex & (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_TOPMOST)) ==
           (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_TOPMOST));
     BYTE alpha = 0;
     DWORD flags = 0;
-    CHECK(::GetLayeredWindowAttributes(overlay, nullptr, &alpha, &flags));
+    CHECK(::GetLayeredWindowAttributes(mark, nullptr, &alpha, &flags));
     CHECK_EQ(alpha, 127);
     CHECK(flags & LWA_ALPHA);
 
     // It follows the pointer.
     for (POINT p : {POINT{300, 250}, POINT{15, 12}, POINT{1100, 130}}) {
         ::SetCursorPos(p.x, p.y);
-        CHECK(WaitFor([&] { return MarkCentredOn(overlay, p); }, 2000));
+        CHECK(WaitFor([&] { return MarkCentredOn(mark, p); }, 2000));
     }
 
     // Off again: the mark goes, the text is back, the window stays minimised.
@@ -74,7 +74,7 @@ E2E_SCENARIO(OnButtonShowsTheMarkOnThePointerAndMinimisesTheMainWindow) {
     CHECK(WaitFor([&] { return !::IsIconic(main); }));
     ::SetCursorPos(kAway.x, kAway.y);
     PressButton(app.Panel(), GLM_IDC_ONOFF);
-    CHECK(WaitFor([&] { return app.Overlay() == nullptr; }));
+    CHECK(WaitFor([&] { return app.Mark() == nullptr; }));
     CHECK(WindowText(::GetDlgItem(app.Panel(), GLM_IDC_ONOFF)) == L"ON");
     CHECK(!::IsIconic(main));
     CHECK(app.Close());
@@ -99,23 +99,23 @@ E2E_SCENARIO(SizesShapesAndOutOfRangeValuesGiveTheirMarks) {
         ::SetCursorPos(kAway.x + 100, kAway.y + 100);
         Glimmora app(folder);
         if (!CHECK(app.MainWindow())) continue;
-        HWND overlay = SwitchMarkOnByButton(app);
-        if (!CHECK(overlay)) continue;
-        const RECT r = WindowRect(overlay);
+        HWND mark = SwitchMarkOnByButton(app);
+        if (!CHECK(mark)) continue;
+        const RECT r = WindowRect(mark);
         CHECK_EQ(r.right - r.left, c.diameter);
         const int mid = c.diameter / 2;
-        CHECK_EQ(RegionContains(overlay, mid, mid), !c.ring);
-        CHECK(RegionContains(overlay, 1, mid));
+        CHECK_EQ(RegionContains(mark, mid, mid), !c.ring);
+        CHECK(RegionContains(mark, 1, mid));
         if (c.ring) {
-            CHECK(RegionContains(overlay, c.inset - 2, mid));
-            CHECK(!RegionContains(overlay, c.inset + 2, mid));
+            CHECK(RegionContains(mark, c.inset - 2, mid));
+            CHECK(!RegionContains(mark, c.inset + 2, mid));
         }
         BYTE alpha = 0;
-        ::GetLayeredWindowAttributes(overlay, nullptr, &alpha, nullptr);
+        ::GetLayeredWindowAttributes(mark, nullptr, &alpha, nullptr);
         CHECK_EQ(alpha, c.alpha);
         if (c.alpha == 0) {  // invisible, but it still follows
             ::SetCursorPos(400, 300);
-            CHECK(WaitFor([&] { return MarkCentredOn(overlay, POINT{400, 300}); }, 2000));
+            CHECK(WaitFor([&] { return MarkCentredOn(mark, POINT{400, 300}); }, 2000));
         }
         CHECK(app.Close());
     }
@@ -131,9 +131,9 @@ E2E_SCENARIO(MarkShowsItsColourOnScreen) {
         ::SetCursorPos(kAway.x, kAway.y);
         Glimmora app(folder);
         if (!CHECK(app.MainWindow())) continue;
-        HWND overlay = SwitchMarkOnByButton(app);
-        if (!CHECK(overlay)) continue;
-        CHECK(WaitFor([&] { return MarkCentredOn(overlay, kAway); }));
+        HWND mark = SwitchMarkOnByButton(app);
+        if (!CHECK(mark)) continue;
+        CHECK(WaitFor([&] { return MarkCentredOn(mark, kAway); }));
         HDC screen = ::GetDC(nullptr);
         // A point of the body beside the pointer (the pointer itself is not in the screen image).
         COLORREF seen = CLR_INVALID;
@@ -151,17 +151,17 @@ E2E_SCENARIO(MarkHidesOverTheMainWindowAndStaysBelowVisibleSiblings) {
     Glimmora app(folder);
     HWND main = app.MainWindow();
     if (!CHECK(main)) return;
-    HWND overlay = SwitchMarkOnByButton(app);
-    if (!CHECK(overlay)) return;
+    HWND mark = SwitchMarkOnByButton(app);
+    if (!CHECK(mark)) return;
     ::ShowWindow(main, SW_RESTORE);
     CHECK(WaitFor([&] { return !::IsIconic(main); }));
     const RECT m = WindowRect(main);
     ::SetCursorPos(m.left, m.top);  // left and top edges are inside
-    CHECK(WaitFor([&] { return !::IsWindowVisible(overlay); }));
+    CHECK(WaitFor([&] { return !::IsWindowVisible(mark); }));
     ::SetCursorPos(m.right - 1, m.bottom - 1);
-    CHECK(WaitFor([&] { return !::IsWindowVisible(overlay); }));
+    CHECK(WaitFor([&] { return !::IsWindowVisible(mark); }));
     ::SetCursorPos(m.right, (m.top + m.bottom) / 2);  // the right edge is outside
-    CHECK(WaitFor([&] { return ::IsWindowVisible(overlay) != FALSE; }));
+    CHECK(WaitFor([&] { return ::IsWindowVisible(mark) != FALSE; }));
 
     // Two sibling tools' windows: directly below the second's when both are shown, hidden ones ignored.
     auto makeSibling = [](const wchar_t* title, int x) {
@@ -170,14 +170,14 @@ E2E_SCENARIO(MarkHidesOverTheMainWindowAndStaysBelowVisibleSiblings) {
     };
     HWND first = makeSibling(L"_BRINDLECOVE_VEILPAN", 100);
     HWND second = makeSibling(L"_BRINDLECOVE_TORVELIN", 300);
-    auto directlyBelow = [&](HWND above) { return ::GetWindow(above, GW_HWNDNEXT) == overlay; };
+    auto directlyBelow = [&](HWND above) { return ::GetWindow(above, GW_HWNDNEXT) == mark; };
     ::SetCursorPos(kAway.x, kAway.y);
     CHECK(WaitFor([&] { return directlyBelow(second); }, 3000));
     ::ShowWindow(second, SW_HIDE);
     CHECK(WaitFor([&] { return directlyBelow(first); }, 3000));
     ::ShowWindow(first, SW_HIDE);
-    CHECK(WaitFor([&] { return ::GetWindow(overlay, GW_HWNDPREV) == nullptr ||
-                               !(::GetWindowLongPtrW(::GetWindow(overlay, GW_HWNDPREV), GWL_EXSTYLE) & WS_EX_TOPMOST); },
+    CHECK(WaitFor([&] { return ::GetWindow(mark, GW_HWNDPREV) == nullptr ||
+                               !(::GetWindowLongPtrW(::GetWindow(mark, GW_HWNDPREV), GWL_EXSTYLE) & WS_EX_TOPMOST); },
                   3000));
     ::DestroyWindow(first);
     ::DestroyWindow(second);
@@ -194,8 +194,8 @@ E2E_SCENARIO(HotKeyTogglesTheMarkWithoutTakingTheKeyboard) {
     CHECK(::GetForegroundWindow() == front.Hwnd());
 
     CHECK(PressHotKey({VK_MENU}, 'Z'));
-    HWND overlay = nullptr;
-    CHECK(WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); }));
+    HWND mark = nullptr;
+    CHECK(WaitFor([&] { return (mark = app.Mark()) && ::IsWindowVisible(mark); }));
     CHECK(WaitFor([&] { return WindowText(::GetDlgItem(app.Panel(), GLM_IDC_ONOFF)) == L"OFF"; }));
     CHECK(WaitFor([&] { return ::IsIconic(main) != FALSE; }));
     FrontWindow::Pump();
@@ -203,7 +203,7 @@ E2E_SCENARIO(HotKeyTogglesTheMarkWithoutTakingTheKeyboard) {
         HWND fg = ::GetForegroundWindow();
         DWORD pid = 0;
         ::GetWindowThreadProcessId(fg, &pid);
-        std::printf("    foreground %p '%s' pid %lu (glimmora %lu, main %p overlay %p)\n", (void*)fg, Narrow(WindowText(fg)).c_str(), pid, app.Pid(), (void*)main, (void*)overlay);
+        std::printf("    foreground %p '%s' pid %lu (glimmora %lu, main %p mark %p)\n", (void*)fg, Narrow(WindowText(fg)).c_str(), pid, app.Pid(), (void*)main, (void*)mark);
     }
     CHECK(::GetFocus() == front.Hwnd());
     SendCombination({}, 'G');
@@ -211,7 +211,7 @@ E2E_SCENARIO(HotKeyTogglesTheMarkWithoutTakingTheKeyboard) {
     CHECK(WaitFor([&] { return front.Text() == L"go"; }, 3000));
 
     CHECK(PressHotKey({VK_MENU}, 'Z'));
-    CHECK(WaitFor([&] { return app.Overlay() == nullptr; }));
+    CHECK(WaitFor([&] { return app.Mark() == nullptr; }));
     CHECK(WindowText(::GetDlgItem(app.Panel(), GLM_IDC_ONOFF)) == L"ON");
     CHECK(app.Close());
     // Released at exit: someone else may now have the combination.
@@ -269,8 +269,8 @@ E2E_SCENARIO(StartedByABareOrRelativeNameItStillReadsTheProfileBesideIt) {
         ::SetCursorPos(kAway.x, kAway.y);
         Glimmora app(folder, s.commandLine, s.workingDirectory);
         if (!CHECK(app.MainWindow())) continue;
-        HWND overlay = SwitchMarkOnByButton(app);
-        if (CHECK(overlay)) CHECK_EQ(WindowRect(overlay).right - WindowRect(overlay).left, 150);
+        HWND mark = SwitchMarkOnByButton(app);
+        if (CHECK(mark)) CHECK_EQ(WindowRect(mark).right - WindowRect(mark).left, 150);
         CHECK(app.Close());
     }
 }
@@ -281,12 +281,12 @@ E2E_SCENARIO(ABlinkPeriodOfZeroOrBelowStillBlinks) {
         ::SetCursorPos(kAway.x, kAway.y);
         Glimmora app(folder);
         if (!CHECK(app.MainWindow())) continue;
-        HWND overlay = SwitchMarkOnByButton(app);
-        if (!CHECK(overlay)) continue;
+        HWND mark = SwitchMarkOnByButton(app);
+        if (!CHECK(mark)) continue;
         // Treated as a period of 1: full alpha, then nothing, and so on.
         auto alphaIs = [&](BYTE wanted) {
             BYTE alpha = 1;
-            ::GetLayeredWindowAttributes(overlay, nullptr, &alpha, nullptr);
+            ::GetLayeredWindowAttributes(mark, nullptr, &alpha, nullptr);
             return alpha == wanted;
         };
         CHECK(WaitFor([&] { return alphaIs(0); }, 3000));

@@ -36,17 +36,17 @@ E2E_SCENARIO(ClickOnOnLeavesTheKeyboardToTheProgramBehind) {
     const RECT b = WindowRect(button);
     ClickAt({(b.left + b.right) / 2, (b.top + b.bottom) / 2});
     CHECK(WaitFor([&] { return ::IsIconic(main) != FALSE; }));
-    HWND overlay = nullptr;
-    CHECK(WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); }));
+    HWND mark = nullptr;
+    CHECK(WaitFor([&] { return (mark = app.Mark()) && ::IsWindowVisible(mark); }));
     // The minimising, and any handing on of the activation, is over once the panel's thread answers.
     DWORD_PTR ignored = 0;
     CHECK(::SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, &ignored));
-    CHECK(::GetForegroundWindow() != overlay);
-    CHECK(ActiveWindowOf(main) != overlay);
+    CHECK(::GetForegroundWindow() != mark);
+    CHECK(ActiveWindowOf(main) != mark);
     // Moving the pointer makes the mark place itself again: still not activated.
-    CHECK(MoveAndFollow(overlay, {420, 330}));
-    CHECK(::GetForegroundWindow() != overlay);
-    CHECK(ActiveWindowOf(main) != overlay);
+    CHECK(MoveAndFollow(mark, {420, 330}));
+    CHECK(::GetForegroundWindow() != mark);
+    CHECK(ActiveWindowOf(main) != mark);
     CHECK(app.Close());
 }
 
@@ -57,16 +57,16 @@ E2E_SCENARIO(TheMarkKeepsItsSizeWhenResizedFromOutside) {
     ::SetCursorPos(300, 240);
     Glimmora app(folder);
     if (!CHECK(app.MainWindow())) return;
-    HWND overlay = SwitchMarkOnByButton(app);
-    if (!CHECK(overlay)) return;
-    ::SetWindowPos(overlay, nullptr, 0, 0, 92, 92, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    CHECK(MoveAndFollow(overlay, {360, 280}));
-    const RECT r = WindowRect(overlay);
+    HWND mark = SwitchMarkOnByButton(app);
+    if (!CHECK(mark)) return;
+    ::SetWindowPos(mark, nullptr, 0, 0, 92, 92, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CHECK(MoveAndFollow(mark, {360, 280}));
+    const RECT r = WindowRect(mark);
     CHECK_EQ(r.right - r.left, 61);
     CHECK_EQ(r.bottom - r.top, 61);
-    CHECK(MarkCentredOn(overlay, {360, 280}));
-    CHECK(!RegionContains(overlay, 30, 30));  // still the ring it was cut into
-    CHECK(RegionContains(overlay, 1, 30));
+    CHECK(MarkCentredOn(mark, {360, 280}));
+    CHECK(!RegionContains(mark, 30, 30));  // still the ring it was cut into
+    CHECK(RegionContains(mark, 1, 30));
     CHECK(app.Close());
 }
 

@@ -115,9 +115,9 @@ bool ShiftTabIntoTheField(HWND dialog) {
     return false;
 }
 
-bool OverlayShown(Glimmora& app) {
-    HWND overlay = app.Overlay();
-    return overlay && ::IsWindowVisible(overlay);
+bool MarkShown(Glimmora& app) {
+    HWND mark = app.Mark();
+    return mark && ::IsWindowVisible(mark);
 }
 
 }  // namespace
@@ -251,12 +251,12 @@ E2E_SCENARIO(HotKeyFieldTakesCtrlShiftKFromEveryoneAndOkMakesItTheToggle) {
 
     // The new combination toggles the mark; the old one does nothing any more.
     CHECK(PressHotKey({VK_CONTROL, VK_SHIFT}, 'K'));
-    CHECK(WaitFor([&] { return OverlayShown(app); }));
+    CHECK(WaitFor([&] { return MarkShown(app); }));
     CHECK(PressHotKey({VK_CONTROL, VK_MENU}, VK_F7));
     Ask(app.Panel(), WM_NULL);
-    CHECK(!WaitFor([&] { return !OverlayShown(app); }, 500));
+    CHECK(!WaitFor([&] { return !MarkShown(app); }, 500));
     CHECK(PressHotKey({VK_CONTROL, VK_SHIFT}, 'K'));
-    CHECK(WaitFor([&] { return app.Overlay() == nullptr; }));
+    CHECK(WaitFor([&] { return app.Mark() == nullptr; }));
     CHECK(app.Close());
 }
 
@@ -422,9 +422,9 @@ E2E_SCENARIO(UnwritableProfileIsReportedOnceAndTheNewValuesStillApply) {
     for (HWND h : TopLevelWindowsOf(app.Pid(), true)) CHECK(MessageBoxText(h).empty());
 
     PressButton(app.Panel(), GLM_IDC_ONOFF);
-    HWND overlay = nullptr;
-    CHECK(WaitFor([&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); }));
-    if (overlay) CHECK_EQ(WindowRect(overlay).right - WindowRect(overlay).left, 150);
+    HWND mark = nullptr;
+    CHECK(WaitFor([&] { return (mark = app.Mark()) && ::IsWindowVisible(mark); }));
+    if (mark) CHECK_EQ(WindowRect(mark).right - WindowRect(mark).left, 150);
     CHECK(app.Close());
     ::RemoveDirectoryW(ini.c_str());
     ::SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -89,11 +89,11 @@ E2E_ON_REQUEST(ReadmeScreenshots) {
     HWND main = app.MainWindow();
     if (!CHECK(main)) return;
     PressButton(app.Panel(), GLM_IDC_ONOFF);
-    HWND overlay = nullptr;
+    HWND mark = nullptr;
     CHECK(WaitFor([&] {
-        overlay = app.Overlay();
-        if (!overlay || !::IsWindowVisible(overlay)) return false;
-        const RECT r = WindowRect(overlay);
+        mark = app.Mark();
+        if (!mark || !::IsWindowVisible(mark)) return false;
+        const RECT r = WindowRect(mark);
         return r.left == at.x - (r.right - r.left) / 2;
     }));
     ::RedrawWindow(slide, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);

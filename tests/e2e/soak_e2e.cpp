@@ -46,8 +46,8 @@ POINT PathPoint(int step) {
 }
 
 // A point in the middle of the ring's band, left of the centre, as the screen shows it.
-COLORREF BandPixel(HWND overlay) {
-    const RECT r = WindowRect(overlay);
+COLORREF BandPixel(HWND mark) {
+    const RECT r = WindowRect(mark);
     return ScreenPixel(r.left + kRingInset / 2, r.top + (r.bottom - r.top) / 2);
 }
 
@@ -125,8 +125,8 @@ E2E_ON_REQUEST(SoakEveryEffect) {
     Glimmora app(folder);
     if (!CHECK(app.MainWindow())) return;
     PressButton(app.Panel(), GLM_IDC_ONOFF);
-    HWND overlay = nullptr;
-    auto markShown = [&] { return (overlay = app.Overlay()) && ::IsWindowVisible(overlay); };
+    HWND mark = nullptr;
+    auto markShown = [&] { return (mark = app.Mark()) && ::IsWindowVisible(mark); };
     if (!CHECK(WaitFor(markShown))) return;
 
     int rounds = 0, stuck = 0, unseen = 0, blinks = 0, switches = 0, rebuilds = 0;
@@ -137,7 +137,7 @@ E2E_ON_REQUEST(SoakEveryEffect) {
     // Follows the pointer to p, within the time a user would notice.
     auto follow = [&](POINT p) {
         ::SetCursorPos(p.x, p.y);
-        if (!WaitFor([&] { return MarkCentredOn(overlay, p); }, kAnswerMs)) {
+        if (!WaitFor([&] { return MarkCentredOn(mark, p); }, kAnswerMs)) {
             ++stuck;
             report("the mark did not follow");
         }
@@ -166,30 +166,30 @@ E2E_ON_REQUEST(SoakEveryEffect) {
         const bool left = rounds % 3 != 2;
         SendMouse(left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN);
         if (ring)
-            expect([&] { return BandPixel(overlay) == kClick; },
+            expect([&] { return BandPixel(mark) == kClick; },
                    "the ring kept its colour while a button was held");
         else
-            expect([&] { return MarkWidth(overlay) == kGrown; },
+            expect([&] { return MarkWidth(mark) == kGrown; },
                    "the disc did not grow while a button was held");
         follow({p.x + 9, p.y + 5});  // dragged
         SendMouse(left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP);
         if (ring)
-            expect([&] { return BandPixel(overlay) == kBody; },
+            expect([&] { return BandPixel(mark) == kBody; },
                    "the ring kept the click colour after the release");
         else
-            expect([&] { return MarkWidth(overlay) == kDiameter; },
+            expect([&] { return MarkWidth(mark) == kDiameter; },
                    "the disc did not shrink after the release");
 
         if (rounds % 10 == 9) {  // the blink, while Ctrl is held, and steady again after
             SendInputs({KeyEvent(VK_CONTROL, false)});
-            const bool blinked = WaitFor([&] { return MarkAlpha(overlay) < 200; }, kAnswerMs);
+            const bool blinked = WaitFor([&] { return MarkAlpha(mark) < 200; }, kAnswerMs);
             SendInputs({KeyEvent(VK_CONTROL, true)});
             blinks += blinked;
             if (!blinked) {
                 ++unseen;
                 report("no blink while Ctrl was held");
             }
-            expect([&] { return MarkAlpha(overlay) == 255; }, "the alpha did not come back after Ctrl");
+            expect([&] { return MarkAlpha(mark) == 255; }, "the alpha did not come back after Ctrl");
         }
         ++rounds;
 
@@ -208,7 +208,7 @@ E2E_ON_REQUEST(SoakEveryEffect) {
             if (switches % 2) {
                 // Off and on again with the toggle hot key: a new mark.
                 SendCombination({VK_CONTROL, VK_SHIFT}, kToggleKey);
-                expect([&] { return app.Overlay() == nullptr; }, "the hot key did not switch the mark off");
+                expect([&] { return app.Mark() == nullptr; }, "the hot key did not switch the mark off");
                 SendCombination({VK_CONTROL, VK_SHIFT}, kToggleKey);
                 expect(markShown, "the hot key did not switch the mark on");
             } else {
@@ -238,7 +238,7 @@ E2E_ON_REQUEST(SoakEveryEffect) {
                 ++rebuilds;
             }
         }
-        if (overlay && !::IsWindow(overlay) && !WaitFor(markShown, kAnswerMs)) {
+        if (mark && !::IsWindow(mark) && !WaitFor(markShown, kAnswerMs)) {
             CHECK(!"the mark is gone");
             break;
         }

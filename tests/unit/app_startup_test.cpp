@@ -2,8 +2,8 @@
 
 #include "app/executable_directory.h"
 #include "app/main_window_layout.h"
-#include "platform/centring.h"
-#include "platform/path_text.h"
+#include "base/centring.h"
+#include "base/path_text.h"
 
 TEST(ExecutableDirectory, AbsoluteFirstArgumentDecidesAndOthersFallBackToTheModulePath) {
     const std::wstring module = L"C:\\Tools\\Glimmora\\Glimmora.exe";

@@ -3,7 +3,7 @@
 #include "settings/settings.h"
 
 TEST(ColourTable, EachCodeGivesItsPairAndOthersActAsZero) {
-    struct Row { int code; Colour overlay; Colour click; };
+    struct Row { int code; Colour mark; Colour click; };
     const Row rows[] = {
         {0, 0x0000FFFF, 0x000000FF}, {1, 0x00FF00FF, 0x0000FF00}, {2, 0x000000FF, 0x0000FFFF},
         {3, 0x0000FF00, 0x000000FF}, {4, 0x00FF0000, 0x0000FFFF}, {5, 0x00FFFF00, 0x000000FF},
@@ -14,7 +14,7 @@ TEST(ColourTable, EachCodeGivesItsPairAndOthersActAsZero) {
         Settings s;
         s.colourCode = r.code;
         ApplyColourCode(s);
-        EXPECT_EQ(s.overlayColour, r.overlay) << "code " << r.code;
+        EXPECT_EQ(s.markColour, r.mark) << "code " << r.code;
         EXPECT_EQ(s.clickColour, r.click) << "code " << r.code;
         EXPECT_EQ(s.colourCode, r.code) << "the code itself is kept as read";
     }

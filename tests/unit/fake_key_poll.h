@@ -5,7 +5,7 @@
 #include <set>
 #include <vector>
 
-#include "overlay/key_poll.h"
+#include "mark/key_poll.h"
 
 class FakeKeyPoll : public KeyPoll {
   public:

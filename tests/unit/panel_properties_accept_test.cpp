@@ -6,7 +6,7 @@
 
 TEST(PropertiesAccept, AllTheDialogHandsBackStandsButTheColoursAndThePace) {
     Settings edited;  // every field away from its default, the colours stale
-    edited.overlayColour = 1;
+    edited.markColour = 1;
     edited.clickColour = 2;
     edited.colourCode = 4;
     edited.transparency = 80;
@@ -24,7 +24,7 @@ TEST(PropertiesAccept, AllTheDialogHandsBackStandsButTheColoursAndThePace) {
     edited.hotKeyCode = 0x75;
     edited.hotKeyModifiers = 6;
     Settings expected = edited;
-    expected.overlayColour = Rgb(0, 0, 255);
+    expected.markColour = Rgb(0, 0, 255);
     expected.clickColour = Rgb(255, 255, 0);
     expected.followInterval = 10;
     EXPECT_EQ(AcceptedSettings(edited), expected);
@@ -33,7 +33,7 @@ TEST(PropertiesAccept, AllTheDialogHandsBackStandsButTheColoursAndThePace) {
     edited.colourCode = -1;
     const Settings none = AcceptedSettings(edited);
     EXPECT_EQ(none.colourCode, -1);
-    EXPECT_EQ(none.overlayColour, ColourForCode(0).overlay);
+    EXPECT_EQ(none.markColour, ColourForCode(0).mark);
     EXPECT_EQ(none.clickColour, ColourForCode(0).click);
 }
 

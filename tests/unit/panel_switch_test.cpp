@@ -6,22 +6,22 @@
 #include "panel/switch_step.h"
 #include "panel/transparency_alpha.h"
 
-TEST(SwitchStep, OverlayTextAndMinimiseChangeTogether) {
-    EXPECT_EQ(DecideSwitch(true, false), OverlayChange::Create);
-    const SwitchOutcome on = SwitchOutcomeFor(OverlayChange::Create, true, true);
+TEST(SwitchStep, MarkTextAndMinimiseChangeTogether) {
+    EXPECT_EQ(DecideSwitch(true, false), MarkChange::Create);
+    const SwitchOutcome on = SwitchOutcomeFor(MarkChange::Create, true, true);
     EXPECT_TRUE(on.onFlag);
     EXPECT_EQ(std::wstring_view(on.buttonText), L"OFF");
     EXPECT_TRUE(on.minimiseMainWindow);
 
-    EXPECT_EQ(DecideSwitch(false, true), OverlayChange::Destroy);
-    const SwitchOutcome off = SwitchOutcomeFor(OverlayChange::Destroy, false, false);
+    EXPECT_EQ(DecideSwitch(false, true), MarkChange::Destroy);
+    const SwitchOutcome off = SwitchOutcomeFor(MarkChange::Destroy, false, false);
     EXPECT_FALSE(off.onFlag);
     EXPECT_EQ(std::wstring_view(off.buttonText), L"ON");
     EXPECT_FALSE(off.minimiseMainWindow) << "switching off never restores nor minimises";
 
     for (const bool flag : {true, false}) {
-        EXPECT_EQ(DecideSwitch(flag, flag), OverlayChange::None);
-        const SwitchOutcome none = SwitchOutcomeFor(OverlayChange::None, flag, flag);
+        EXPECT_EQ(DecideSwitch(flag, flag), MarkChange::None);
+        const SwitchOutcome none = SwitchOutcomeFor(MarkChange::None, flag, flag);
         EXPECT_EQ(none.onFlag, flag);
         EXPECT_EQ(none.buttonText, nullptr);
         EXPECT_FALSE(none.minimiseMainWindow);
@@ -31,7 +31,7 @@ TEST(SwitchStep, OverlayTextAndMinimiseChangeTogether) {
 // Never "OFF" without a mark: a failed creation leaves the button as it was before the press,
 // unchecked, and the main window where it is, so the presenter sees that nothing was switched on.
 TEST(SwitchStep, AMarkThatCouldNotBeCreatedLeavesTheButtonAtOn) {
-    const SwitchOutcome failed = SwitchOutcomeFor(OverlayChange::Create, true, false);
+    const SwitchOutcome failed = SwitchOutcomeFor(MarkChange::Create, true, false);
     EXPECT_FALSE(failed.onFlag);
     EXPECT_EQ(std::wstring_view(failed.buttonText), L"ON");
     EXPECT_FALSE(failed.minimiseMainWindow);

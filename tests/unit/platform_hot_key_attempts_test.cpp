@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/hot_key_attempts.h"
+#include "base/hot_key_attempts.h"
 
 namespace {
 constexpr std::uint32_t kErrorInvalidParameter = 87;

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/virtual_keys.h"
+#include "base/virtual_keys.h"
 #include "properties/hook_key_set.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "platform/virtual_keys.h"
+#include "base/virtual_keys.h"
 #include "properties/field_key_messages.h"
 #include "properties/hot_key_entry.h"
 #include "properties/hot_key_modifiers.h"

@@ -71,7 +71,7 @@ TEST(SettingsFile, LoadTakesValuesAsReadButNeverPositionControlOrSensitivity) {
     EXPECT_EQ(s.blinkPeriod, 0);
     EXPECT_EQ(s.shape, -2);
     ApplyColourCode(s);
-    EXPECT_EQ(s.overlayColour, 0x00FF0000u);
+    EXPECT_EQ(s.markColour, 0x00FF0000u);
     EXPECT_EQ(s.clickColour, 0x0000FFFFu);
 }
 

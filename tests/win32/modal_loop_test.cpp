@@ -199,7 +199,7 @@ TEST_F(ModalLoop, WalkGoesFromTheControlToTheLoopsDialogBeforeTheDialogManagerAn
     TestDialog owner(GLM_IDD_MAIN, "owner", trail);
     owner.tap.consumes = {VK_F2, VK_ESCAPE, VK_RETURN};
     ASSERT_TRUE(owner.Create(nullptr));
-    TestDialog tool(GLM_IDD_POINTER, "tool", trail);  // a modeless popup of the owner, as the overlay
+    TestDialog tool(GLM_IDD_POINTER, "tool", trail);  // a modeless popup of the owner, as the mark
     ASSERT_TRUE(tool.Create(owner.Hwnd()));
     TestDialog popup(GLM_IDD_ABOUTBOX, "popup", trail, owner.Hwnd());
     TestControl okButton("ok", trail);
@@ -306,7 +306,7 @@ TEST_F(ModalLoop, QuitEndsTheNestedLoopAndEveryLoopAroundIt) {
     EXPECT_EQ(msg.wParam, 7u);
 }
 
-// A modeless dialog, child (the panel) or popup (the overlay), is never ended or hidden by OK,
+// A modeless dialog, child (the panel) or popup (the mark), is never ended or hidden by OK,
 // Cancel or Close (Alt+F4): only a modal dialog ends on them.
 TEST_F(ModalLoop, ModelessDialogsIgnoreOkCancelAndClose) {
     Trail trail;
@@ -314,9 +314,9 @@ TEST_F(ModalLoop, ModelessDialogsIgnoreOkCancelAndClose) {
     ASSERT_TRUE(host.Create(nullptr));
     TestDialog panel(GLM_IDD_PANEL, "panel", trail);
     ASSERT_TRUE(panel.Create(host.Hwnd()));
-    TestDialog overlay(GLM_IDD_POINTER, "overlay", trail);
-    ASSERT_TRUE(overlay.Create(nullptr));
-    for (HWND hwnd : {panel.Hwnd(), overlay.Hwnd()}) {
+    TestDialog mark(GLM_IDD_POINTER, "mark", trail);
+    ASSERT_TRUE(mark.Create(nullptr));
+    for (HWND hwnd : {panel.Hwnd(), mark.Hwnd()}) {
         ::ShowWindow(hwnd, SW_SHOWNA);
         ::SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         ::SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
@@ -328,7 +328,7 @@ TEST_F(ModalLoop, ModelessDialogsIgnoreOkCancelAndClose) {
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
-    for (const Dialog* dialog : {&panel, &overlay}) {
+    for (const Dialog* dialog : {&panel, &mark}) {
         EXPECT_TRUE(::IsWindow(dialog->Hwnd()));
         EXPECT_TRUE(::IsWindowVisible(dialog->Hwnd()));
     }

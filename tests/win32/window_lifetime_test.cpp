@@ -9,9 +9,9 @@
 #include <string>
 
 #include "app/glimmora_dlg.h"
-#include "overlay/window_titles.h"
+#include "mark/window_titles.h"
 #include "platform/dialog.h"
-#include "resource.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ HWND MarkWindow() {
         [](HWND hwnd, LPARAM out) -> BOOL {
             wchar_t title[64] = {};
             ::GetWindowTextW(hwnd, title, 64);
-            if (std::wstring(title) != kOverlayTitle) return TRUE;
+            if (std::wstring(title) != kMarkTitle) return TRUE;
             *reinterpret_cast<HWND*>(out) = hwnd;
             return FALSE;
         },

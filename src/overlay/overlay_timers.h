@@ -1,9 +1,0 @@
-#pragma once
-// The overlay's three window timers. The follow timer's period is the follow interval.
-
-constexpr unsigned kFollowTimerId = 112;
-constexpr unsigned kBlinkTimerId = 116;
-constexpr unsigned kClickTimerId = 117;
-
-constexpr unsigned kBlinkIntervalMs = 50;
-constexpr unsigned kClickIntervalMs = 20;

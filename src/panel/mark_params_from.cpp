@@ -1,0 +1,20 @@
+#include "panel/mark_params_from.h"
+
+#include "panel/transparency_alpha.h"
+
+// Every member named, in order: one left out is a warning (-Wmissing-field-initializers).
+MarkParams MarkParamsFrom(const Settings& settings) {
+    return MarkParams{
+        .markColour = settings.markColour,
+        .clickColour = settings.clickColour,
+        .alpha = AlphaFromTransparency(settings.transparency),
+        .shape = settings.shape,
+        .sizeIndex = settings.sizeIndex,
+        .followInterval = settings.followInterval,
+        .blinkEnabled = settings.blinkEnabled,
+        .blinkTrigger = settings.blinkTrigger,
+        .blinkPeriod = settings.blinkPeriod,
+        .clickMonitor = settings.clickMonitor,
+        .rippleEnabled = settings.rippleEnabled,
+    };
+}
