@@ -136,13 +136,17 @@ def cpu_section(results, args, summary):
                               f" | {fmt(hwm / 1024 if hwm else None, 1)} |")
     rates = {s: median(results_of(p).get("moves_per_second") for p in results.glob(f"moves1000-{s}-*.txt"))
              for s in SIDES}
+    per_move = {s: median(r["cpu_s_per_min"] for r in rows if r["scenario"] == "moving1000" and r["side"] == s)
+                for s in SIDES}
+    per_move = {s: per_move[s] / 60 / rates[s] * 1000 if per_move[s] and rates[s] else None for s in SIDES}
     out += [
         "",
         "Moves at 1000 Hz are sent one `SendInput` each on a 1 ms grid (a waitable timer, then a short spin on "
         "the performance counter); a slot that passes while a move is still being sent is given up. Rates "
         "achieved, moves per second (median of the runs): "
-        + ", ".join(f"{HEADS[s]} {fmt(rates[s], 0)}" for s in SIDES) + ". `SendInput` waits for every "
-        "low-level hook to return, so a side that holds one is sent fewer moves.",
+        + ", ".join(f"{HEADS[s]} {fmt(rates[s], 0)} ({fmt(per_move[s], 2)} ms of CPU per move)" for s in SIDES)
+        + ". `SendInput` waits for every low-level hook to return, so a side that holds one is sent fewer moves: "
+        "compare the CPU per move too.",
         "",
         "Where the time goes (medians, CPU s per minute), and the program's peak resident set:",
         "",
@@ -434,9 +438,9 @@ def main():
     ]
     if short:
         lines.append("## Where a target or an aim is not reached, and why\n")
-        for row in short:
-            if row[7] in NOTES_SHORT:
-                lines.append(NOTES_SHORT[row[7]] + "\n")
+        for key in dict.fromkeys(row[7] for row in short):  # each note once, in the summary's order
+            if key in NOTES_SHORT:
+                lines.append(NOTES_SHORT[key] + "\n")
         if any(row[7] not in NOTES_SHORT for row in short):
             lines.append("Any other miss in the summary is a failure of this run; the drivers' output is in "
                          "`build/bench/results`.\n")
