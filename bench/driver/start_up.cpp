@@ -28,7 +28,7 @@ E2E_SCENARIO(StartUp) {
     const Kind kind = SubjectKind();
     const int runs = IntSetting("BENCH_STARTS", 7);
     // Glimmora with its toggle hot key, Alt+Z by default.
-    const std::wstring exe = kind == Kind::Floor ? FloorExe() : PrepareGlimmora("RPHTOKEYFLAG=1");
+    const std::wstring exe = kind != Kind::Glimmora ? FloorExe() : PrepareGlimmora("RPHTOKEYFLAG=1");
     const std::wstring folder = exe.substr(0, exe.rfind(L'\\'));
     std::vector<double> toWindow, toMark, hotKeyToMark;
     // The first start warms the caches and is not counted.
@@ -39,7 +39,7 @@ E2E_SCENARIO(StartUp) {
         const DWORD pid = process.Pid();
         HWND main = nullptr, mark = nullptr;
         const double windowShown = TimeUntil([&] {
-            if (kind == Kind::Floor) return (mark = TopLevelTitled(pid, L"_GLIMMORA_FLOOR", true)) != nullptr;
+            if (kind != Kind::Glimmora) return (mark = TopLevelTitled(pid, L"_GLIMMORA_FLOOR", true)) != nullptr;
             return (main = MainWindow(pid)) != nullptr;
         });
         if (!CHECK(windowShown > 0)) return;

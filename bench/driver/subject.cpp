@@ -24,9 +24,14 @@ std::wstring WindowsPath(const std::string& path) {
 
 }  // namespace
 
-Kind SubjectKind() { return TextSetting("BENCH_SUBJECT") == "floor" ? Kind::Floor : Kind::Glimmora; }
+Kind SubjectKind() {
+    const std::string name = TextSetting("BENCH_SUBJECT");
+    return name == "floor" ? Kind::Floor : name == "events" ? Kind::EventFloor : Kind::Glimmora;
+}
 
-const char* SubjectName(Kind kind) { return kind == Kind::Floor ? "floor" : "glimmora"; }
+const char* SubjectName(Kind kind) {
+    return kind == Kind::Floor ? "floor" : kind == Kind::EventFloor ? "events" : "glimmora";
+}
 
 std::string TextSetting(const char* name) {
     const char* value = std::getenv(name);
@@ -38,8 +43,9 @@ int IntSetting(const char* name, int fallback) {
     return text.empty() ? fallback : std::atoi(text.c_str());
 }
 
-bool Process::Start(const std::wstring& exe, const std::wstring& folder) {
+bool Process::Start(const std::wstring& exe, const std::wstring& folder, const std::wstring& arguments) {
     std::wstring commandLine = L"\"" + exe + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
@@ -93,7 +99,7 @@ HWND TopLevelTitled(DWORD pid, const wchar_t* title, bool visibleOnly) {
 }
 
 HWND MarkWindow(Kind kind, DWORD pid) {
-    return TopLevelTitled(pid, kind == Kind::Floor ? kFloorMark : kGlimmoraMark, false);
+    return TopLevelTitled(pid, kind == Kind::Glimmora ? kGlimmoraMark : kFloorMark, false);
 }
 
 HWND MainWindow(DWORD pid) { return TopLevelTitled(pid, L"Glimmora", true); }
@@ -101,9 +107,9 @@ HWND MainWindow(DWORD pid) { return TopLevelTitled(pid, L"Glimmora", true); }
 HWND Panel(HWND mainWindow) { return ::FindWindowExW(mainWindow, nullptr, L"#32770", nullptr); }
 
 HWND StartWithMarkOn(Kind kind, Process& process, const std::string& keys) {
-    const std::wstring exe = kind == Kind::Floor ? FloorExe() : PrepareGlimmora(keys);
+    const std::wstring exe = kind == Kind::Glimmora ? PrepareGlimmora(keys) : FloorExe();
     const std::wstring folder = exe.substr(0, exe.rfind(L'\\'));
-    if (!process.Start(exe, folder)) return nullptr;
+    if (!process.Start(exe, folder, kind == Kind::EventFloor ? L"--events" : L"")) return nullptr;
     if (kind == Kind::Glimmora) {
         HWND main = nullptr;
         if (!e2e::WaitFor([&] { return (main = MainWindow(process.Pid())) != nullptr; }, 10000))

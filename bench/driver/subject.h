@@ -1,14 +1,15 @@
 #pragma once
-// The programs under test, Glimmora and the floor, started and found the same way.
+// The programs under test, Glimmora and the two floors, started and found the same way.
 #include <windows.h>
 
 #include <string>
 
 namespace bench {
 
-enum class Kind { Glimmora, Floor };
+// The floor polls only; the event floor (the floor with --events) also follows each pointer move event.
+enum class Kind { Glimmora, Floor, EventFloor };
 
-// Which program this run measures (BENCH_SUBJECT=glimmora|floor) and its other knobs, from the
+// Which program this run measures (BENCH_SUBJECT=glimmora|floor|events) and its other knobs, from the
 // environment that scripts/bench sets.
 Kind SubjectKind();
 const char* SubjectName(Kind kind);
@@ -23,7 +24,7 @@ class Process {
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
 
-    bool Start(const std::wstring& exe, const std::wstring& folder);
+    bool Start(const std::wstring& exe, const std::wstring& folder, const std::wstring& arguments = L"");
     bool Started() const { return m_process != nullptr; }
     HANDLE Handle() const { return m_process; }
     DWORD Pid() const { return m_pid; }
@@ -46,7 +47,7 @@ HWND MarkWindow(Kind kind, DWORD pid);
 HWND MainWindow(DWORD pid);  // Glimmora's, visible
 HWND Panel(HWND mainWindow);
 
-// Starts the program with its mark on: the floor shows it at once, Glimmora after its ON button.
+// Starts the program with its mark on: a floor shows it at once, Glimmora after its ON button.
 // Null when the mark did not show.
 HWND StartWithMarkOn(Kind kind, Process& process, const std::string& keys);
 

@@ -1,7 +1,13 @@
 // The benchmark's floor: only what any pointer mark must do. A layered, click-through, topmost tool
 // window the size of Glimmora's default mark, cut to a disc, moved onto the cursor every 10 ms.
 // Nothing else: no effects, no z-order care, no main window.
+//
+// With --events it is the event-driven reference: the same, and re-centred as each pointer move comes
+// in, seen by a low-level mouse hook. The hook only posts a note to the window and returns; the window
+// places itself once for however many notes were posted meanwhile.
 #include <windows.h>
+
+#include <string_view>
 
 namespace {
 
@@ -12,6 +18,10 @@ constexpr BYTE kAlpha = 127;                      // and its default transparenc
 constexpr COLORREF kColour = RGB(255, 255, 0);
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kIntervalMs = 10;
+constexpr UINT kPointerMoved = WM_APP;
+
+HWND g_mark = nullptr;
+bool g_movePosted = false;  // a kPointerMoved is on its way; the hook runs on the window's thread
 
 void PlaceOnCursor(HWND hwnd) {
     POINT p{};
@@ -20,8 +30,18 @@ void PlaceOnCursor(HWND hwnd) {
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+LRESULT CALLBACK OnMouseInput(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && wParam == WM_MOUSEMOVE && !g_movePosted)
+        g_movePosted = ::PostMessageW(g_mark, kPointerMoved, 0, 0) != FALSE;
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 LRESULT CALLBACK FloorProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case kPointerMoved:
+            g_movePosted = false;
+            PlaceOnCursor(hwnd);
+            return 0;
         case WM_TIMER:
             PlaceOnCursor(hwnd);
             return 0;
@@ -35,7 +55,7 @@ LRESULT CALLBACK FloorProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = FloorProc;
     wc.hInstance = instance;
@@ -51,7 +71,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     PlaceOnCursor(hwnd);
     ::ShowWindow(hwnd, SW_SHOWNOACTIVATE);
     ::SetTimer(hwnd, kTimerId, kIntervalMs, nullptr);
+    g_mark = hwnd;
+    HHOOK hook = nullptr;
+    if (std::wstring_view(commandLine) == L"--events") {
+        hook = ::SetWindowsHookExW(WH_MOUSE_LL, OnMouseInput, instance, 0);
+        if (!hook) return 1;
+    }
     MSG msg;
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) ::DispatchMessageW(&msg);
+    if (hook) ::UnhookWindowsHookEx(hook);
     return 0;
 }
