@@ -16,9 +16,6 @@ using namespace bench;
 
 namespace {
 
-constexpr int kOnOffButton = 1002;
-constexpr int kPropertiesButton = 1004;
-constexpr wchar_t kPropertiesTitle[] = L"プロパティ設定(Properties)";
 constexpr int kDiameter = 150;  // SIZE=5
 constexpr int kGrown = kDiameter + 12;
 
@@ -89,7 +86,7 @@ class Session {
 
     HWND Mark() { return MarkWindow(Kind::Glimmora, m_process.Pid()); }
     bool Switch(bool on) {
-        e2e::PressButton(m_panel, kOnOffButton);
+        e2e::PressButton(m_panel, GLM_IDC_ONOFF);
         return e2e::WaitFor([&] {
             HWND mark = Mark();
             return on ? mark && ::IsWindowVisible(mark) : mark == nullptr;
@@ -106,9 +103,9 @@ class Session {
         return grown && back;
     }
     bool PropertiesDialog() {
-        e2e::PressButton(m_panel, kPropertiesButton);
+        e2e::PressButton(m_panel, GLM_IDC_PROPERTIES);
         HWND dialog = nullptr;
-        if (!e2e::WaitFor([&] { return (dialog = TopLevelTitled(m_process.Pid(), kPropertiesTitle, true)); }))
+        if (!e2e::WaitFor([&] { return (dialog = TopLevelTitled(m_process.Pid(), e2e::kPropertiesCaption, true)); }))
             return false;
         // Painted in full before it goes, as a person would see it: under Wine each control that paints
         // takes a device context from a cache that grows to 64 and is kept, so the counts are only

@@ -11,7 +11,6 @@ namespace {
 
 constexpr wchar_t kGlimmoraMark[] = L"_BRINDLECOVE_GLIMMORA";
 constexpr wchar_t kFloorMark[] = L"_GLIMMORA_FLOOR";
-constexpr int kOnOffButton = 1002;
 
 // Paths handed over by the script are Unix paths; Wine maps the root to drive Z:.
 std::wstring WindowsPath(const std::string& path) {
@@ -114,7 +113,7 @@ HWND StartWithMarkOn(Kind kind, Process& process, const std::string& keys) {
         HWND main = nullptr;
         if (!e2e::WaitFor([&] { return (main = MainWindow(process.Pid())) != nullptr; }, 10000))
             return nullptr;
-        e2e::PressButton(Panel(main), kOnOffButton);
+        e2e::PressButton(Panel(main), GLM_IDC_ONOFF);
     }
     HWND mark = nullptr;
     e2e::WaitFor([&] { return (mark = MarkWindow(kind, process.Pid())) && ::IsWindowVisible(mark); }, 10000);
