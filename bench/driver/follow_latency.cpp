@@ -21,13 +21,12 @@ Move MoveSetting() {
 }
 
 // Targets spread over a part of the screen that Glimmora's minimised main window never covers, in a fixed
-// pseudo-random order, each more than `least` and at most `most` pixels from the last (far enough that a stale placement is
-// never taken as centred).
+// pseudo-random order, each more than `least` and at most `most` pixels from the last (far enough that a stale
+// placement is never taken as centred).
 POINT NextTarget(unsigned& seed, POINT last, double least, double most) {
     for (;;) {
         seed = seed * 1103515245u + 12345u;
-        const POINT p{120 + static_cast<LONG>((seed >> 8) % 480),
-                      120 + static_cast<LONG>((seed >> 20) % 360)};
+        const POINT p{120 + static_cast<LONG>((seed >> 8) % 480), 120 + static_cast<LONG>((seed >> 20) % 360)};
         const double jump = std::hypot(p.x - last.x, p.y - last.y);
         if (jump > least && jump <= most) return p;
     }

@@ -43,8 +43,7 @@ Counts SettledCounts(HANDLE process, DWORD pid, const Counts& expected) {
 void ReportMemory(const std::string& when, HANDLE process) {
     PROCESS_MEMORY_COUNTERS_EX memory{};
     memory.cb = sizeof(memory);
-    if (!::GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory)))
-        return;
+    if (!::GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory))) return;
     Report(when + "_working_set_kb", static_cast<double>(memory.WorkingSetSize) / 1024);
     Report(when + "_peak_working_set_kb", static_cast<double>(memory.PeakWorkingSetSize) / 1024);
     Report(when + "_private_kb", static_cast<double>(memory.PrivateUsage) / 1024);

@@ -1,6 +1,7 @@
 // For the CPU run with the pointer moving at 1000 Hz: SendInput relative moves of one count, 1 ms
 // apart, back and forth over a 200 x 100 px patch, for BENCH_SECONDS; reports the rate achieved.
 #include <windows.h>
+
 #include <mmsystem.h>
 
 #include "figures.h"
@@ -20,8 +21,7 @@ namespace {
 class Pacer {
   public:
     Pacer() {
-        m_timer = ::CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
-                                           TIMER_ALL_ACCESS);
+        m_timer = ::CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
         if (!m_timer) m_timer = ::CreateWaitableTimerW(nullptr, TRUE, nullptr);
     }
     ~Pacer() {
@@ -36,8 +36,7 @@ class Pacer {
         if (m_timer && left > kSpinMs) {
             LARGE_INTEGER due;
             due.QuadPart = -static_cast<LONGLONG>((left - kSpinMs) * 10000);  // relative, 100 ns units
-            if (::SetWaitableTimer(m_timer, &due, 0, nullptr, nullptr, FALSE))
-                ::WaitForSingleObject(m_timer, INFINITE);
+            if (::SetWaitableTimer(m_timer, &due, 0, nullptr, nullptr, FALSE)) ::WaitForSingleObject(m_timer, INFINITE);
         }
         while (NowMs() < deadline) ::SwitchToThread();
     }

@@ -49,8 +49,8 @@ bool Process::Start(const std::wstring& exe, const std::wstring& folder, const s
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
     // Nothing inherited: a program left running must not hold the script's output open.
-    if (::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                         &si, &pi)) {
+    if (::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
+                         &pi)) {
         m_process = pi.hProcess;
         m_pid = pi.dwProcessId;
         ::CloseHandle(pi.hThread);
@@ -111,8 +111,7 @@ HWND StartWithMarkOn(Kind kind, Process& process, const std::string& keys) {
     if (!process.Start(exe, folder, kind == Kind::EventFloor ? L"--events" : L"")) return nullptr;
     if (kind == Kind::Glimmora) {
         HWND main = nullptr;
-        if (!e2e::WaitFor([&] { return (main = MainWindow(process.Pid())) != nullptr; }, 10000))
-            return nullptr;
+        if (!e2e::WaitFor([&] { return (main = MainWindow(process.Pid())) != nullptr; }, 10000)) return nullptr;
         e2e::PressButton(Panel(main), GLM_IDC_ONOFF);
     }
     HWND mark = nullptr;

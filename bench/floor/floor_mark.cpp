@@ -62,9 +62,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     wc.hbrBackground = ::CreateSolidBrush(kColour);
     wc.lpszClassName = kClassName;
     if (!::RegisterClassW(&wc)) return 1;
-    HWND hwnd =
-        ::CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClassName,
-                          kTitle, WS_POPUP, 0, 0, kDiameter, kDiameter, nullptr, nullptr, instance, nullptr);
+    HWND hwnd = ::CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClassName,
+                                  kTitle, WS_POPUP, 0, 0, kDiameter, kDiameter, nullptr, nullptr, instance, nullptr);
     if (!hwnd) return 1;
     ::SetLayeredWindowAttributes(hwnd, 0, kAlpha, LWA_ALPHA);
     ::SetWindowRgn(hwnd, ::CreateEllipticRgn(0, 0, kDiameter, kDiameter), FALSE);  // the system owns it

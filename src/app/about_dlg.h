@@ -5,10 +5,10 @@
 #include "platform/dialog.h"
 
 class CAboutDlg final : public Dialog {
-public:
+  public:
     CAboutDlg();
 
-private:
+  private:
     void DoDataExchange(DataExchange& dx) override;
     BOOL OnInitDialog() override;
     bool OnNotify(const NMHDR& header, LRESULT& result) override;

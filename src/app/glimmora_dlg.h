@@ -8,12 +8,12 @@
 #include "platform/dialog.h"
 
 class CGlimmoraDlg final : public Dialog {
-public:
+  public:
     explicit CGlimmoraDlg(const std::wstring& executableDirectory);
 
     bool PreTranslateMessage(MSG& msg) override;
 
-private:
+  private:
     BOOL OnInitDialog() override;
     bool OnSysCommand(WPARAM command, LPARAM) override;
     bool OnPaint() override;

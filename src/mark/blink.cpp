@@ -20,8 +20,7 @@ bool TriggerHeld(int trigger, bool ctrlHeld, bool altHeld) {
 }
 }  // namespace
 
-std::uint8_t BlinkStep(BlinkState& state, std::uint8_t alpha, int trigger, int period, bool ctrlHeld,
-                       bool altHeld) {
+std::uint8_t BlinkStep(BlinkState& state, std::uint8_t alpha, int trigger, int period, bool ctrlHeld, bool altHeld) {
     if (!TriggerHeld(trigger, ctrlHeld, altHeld)) {
         // Steady while the key is up; the direction is kept, so blinking resumes the way it went.
         state.level = alpha;

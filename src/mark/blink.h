@@ -13,8 +13,7 @@ struct BlinkState {
 
 // One blink tick; returns the alpha to show (SetLayeredWindowAttributes with LWA_ALPHA).
 // A period of 0 or below counts as 1.
-std::uint8_t BlinkStep(BlinkState& state, std::uint8_t alpha, int trigger, int period, bool ctrlHeld,
-                       bool altHeld);
+std::uint8_t BlinkStep(BlinkState& state, std::uint8_t alpha, int trigger, int period, bool ctrlHeld, bool altHeld);
 
 // The blink tick as the mark runs it: nothing while blink is off; otherwise queries the trigger's key
 // only (Ctrl for trigger 1, Alt for 2, none else) and steps.

@@ -11,8 +11,8 @@ bool EitherButtonPressed(KeyPoll& keys) {
 }
 }  // namespace
 
-ClickTickResult ClickTick(ClickEffects& effects, const MarkParams& params, Rect windowRect,
-                          int clientWidth, KeyPoll& keys) {
+ClickTickResult ClickTick(ClickEffects& effects, const MarkParams& params, Rect windowRect, int clientWidth,
+                          KeyPoll& keys) {
     ClickTickResult out;
     // Only the exact shape values run effects; other ring values (from an edited profile) run none.
     const bool circle = params.shape == kCircleShape;

@@ -1,11 +1,11 @@
 #pragma once
 // The click timer's tick: ripple, press-to-grow and colour swap, in this order.
+#include "base/geometry.h"
 #include "mark/colour_swap.h"
 #include "mark/key_poll.h"
 #include "mark/mark_params.h"
 #include "mark/press_to_grow.h"
 #include "mark/ripple.h"
-#include "base/geometry.h"
 
 struct ClickEffects {
     RippleState ripple;  // read by the paint handler
@@ -26,5 +26,5 @@ struct ClickTickResult {
 // `windowRect`: GetWindowRect of the mark; `clientWidth`: width of its GetClientRect; both read before
 // the tick. Each step asks `keys` afresh, never sharing a sample: left (ripple), then left, right
 // (press-to-grow), then left, right (colour swap), for the steps that run.
-ClickTickResult ClickTick(ClickEffects& effects, const MarkParams& params, Rect windowRect,
-                          int clientWidth, KeyPoll& keys);
+ClickTickResult ClickTick(ClickEffects& effects, const MarkParams& params, Rect windowRect, int clientWidth,
+                          KeyPoll& keys);

@@ -20,7 +20,7 @@ RECT WindowRectOf(HWND hwnd) {
 }
 
 class AsyncKeyPoll final : public KeyPoll {
-public:
+  public:
     std::int16_t AsyncKeyState(std::uint16_t vk) override { return ::GetAsyncKeyState(vk); }
 };
 
@@ -106,9 +106,13 @@ void PointerWin::FollowCursor() {
     RECT main{};
     if (HWND mainWindow = ::GetParent(m_panelWindow)) ::GetWindowRect(mainWindow, &main);
     switch (DecideFollow(read, ToRect(main))) {
-        case FollowAction::Stay: return;
-        case FollowAction::Hide: ::ShowWindow(m_hwnd, SW_HIDE); return;
-        case FollowAction::Show: break;
+        case FollowAction::Stay:
+            return;
+        case FollowAction::Hide:
+            ::ShowWindow(m_hwnd, SW_HIDE);
+            return;
+        case FollowAction::Show:
+            break;
     }
     const Point p = *read;
     const RECT r = WindowRectOf(m_hwnd);
@@ -119,9 +123,15 @@ void PointerWin::FollowCursor() {
     const bool secondVisible = second && ::IsWindowVisible(second) == TRUE;
     HWND after = HWND_TOPMOST;
     switch (InsertAfter(firstVisible, secondVisible)) {
-        case ZOrder::Topmost: after = HWND_TOPMOST; break;
-        case ZOrder::FirstSibling: after = first; break;
-        case ZOrder::SecondSibling: after = second; break;
+        case ZOrder::Topmost:
+            after = HWND_TOPMOST;
+            break;
+        case ZOrder::FirstSibling:
+            after = first;
+            break;
+        case ZOrder::SecondSibling:
+            after = second;
+            break;
     }
     const Point at = CentredOn(p, size);
     if (after == HWND_TOPMOST && AlreadyOnTopAt(at, r)) return;
@@ -142,10 +152,17 @@ void PointerWin::OnTimer(UINT_PTR id) {
     // The follow timer could not be set last time: following resumes with a tick of any timer.
     if (id != kFollowTimerId && !m_followArmed) ArmFollowTimer();
     switch (id) {
-        case kFollowTimerId: OnFollowTick(); break;
-        case kBlinkTimerId: OnBlinkTick(); break;
-        case kClickTimerId: OnClickTick(); break;
-        default: break;
+        case kFollowTimerId:
+            OnFollowTick();
+            break;
+        case kBlinkTimerId:
+            OnBlinkTick();
+            break;
+        case kClickTimerId:
+            OnClickTick();
+            break;
+        default:
+            break;
     }
 }
 
@@ -178,8 +195,7 @@ void PointerWin::OnClickTick() {
 // Setting the timer again restarts it, so the next tick comes a full interval after this placement.
 // Should that fail, the next tick of any timer tries again.
 void PointerWin::ArmFollowTimer() {
-    m_followArmed =
-        ::SetTimer(m_hwnd, kFollowTimerId, static_cast<UINT>(m_params.followInterval), nullptr) != 0;
+    m_followArmed = ::SetTimer(m_hwnd, kFollowTimerId, static_cast<UINT>(m_params.followInterval), nullptr) != 0;
 }
 
 bool PointerWin::OnPaint() {

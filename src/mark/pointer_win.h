@@ -11,7 +11,7 @@
 #include "platform/handles.h"
 
 class PointerWin final : public Dialog {
-public:
+  public:
     // Creates the window hidden, with the desktop as parent, takes `params` into effect (they never
     // change while it lives), starts the timers and places the mark on the cursor. `panelWindow` is
     // the control panel, whose main window the mark keeps away from. Null when the window cannot be
@@ -19,7 +19,7 @@ public:
     static std::unique_ptr<PointerWin> Create(HWND panelWindow, const MarkParams& params);
     ~PointerWin() override;
 
-private:
+  private:
     PointerWin(HWND panelWindow, const MarkParams& params);
     BOOL OnInitDialog() override;
     bool WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

@@ -19,8 +19,7 @@ Reshape GrowStep(GrowState& state, bool pressed, Rect windowRect) {
         // grown window since, so start from where it is now.
         out.apply = true;
         out.window = {windowRect.left + kGrowBy, windowRect.top + kGrowBy,
-                      windowRect.left + kGrowBy + state.remembered.cx,
-                      windowRect.top + kGrowBy + state.remembered.cy};
+                      windowRect.left + kGrowBy + state.remembered.cx, windowRect.top + kGrowBy + state.remembered.cy};
         state.grown = 0;
     }
     return out;

@@ -17,8 +17,7 @@ namespace {
 constexpr COLORREF kPanelBackground = RGB(200, 200, 200);
 constexpr int kToggleHotKeyId = 114;
 constexpr wchar_t kRegisterFailedAtStart[] = L"ホットキーの登録が失敗しました.他のキーに変更してください.";
-constexpr wchar_t kRegisterFailedAfterChange[] =
-    L"ホットキーの登録が重複しています.他のキーに変更してください ";
+constexpr wchar_t kRegisterFailedAfterChange[] = L"ホットキーの登録が重複しています.他のキーに変更してください ";
 
 }  // namespace
 
@@ -48,15 +47,13 @@ BOOL ControlDlg::OnInitDialog() {
     if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
         m_menuFont.reset(::CreateFontIndirectW(&metrics.lfMenuFont));
     for (const PanelButton* button : {&m_onOffButton, &m_propertiesButton})
-        if (m_menuFont)
-            ::SendMessageW(button->Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(m_menuFont.get()), TRUE);
+        if (m_menuFont) ::SendMessageW(button->Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(m_menuFont.get()), TRUE);
     return TRUE;
 }
 
 void ControlDlg::RegisterToggleHotKey(const wchar_t* failureText) {
-    if (const auto error =
-            RegisterHotKeyOnce(m_hwnd, kToggleHotKeyId, static_cast<UINT>(m_settings.hotKeyModifiers),
-                               static_cast<UINT>(m_settings.hotKeyCode))) {
+    if (const auto error = RegisterHotKeyOnce(m_hwnd, kToggleHotKeyId, static_cast<UINT>(m_settings.hotKeyModifiers),
+                                              static_cast<UINT>(m_settings.hotKeyCode))) {
         TraceLine("RegisterHotKey() Error=%d\n", static_cast<int>(*error));
         ShowAppMessage(failureText);
     }
@@ -65,9 +62,7 @@ void ControlDlg::RegisterToggleHotKey(const wchar_t* failureText) {
 void ControlDlg::DoDataExchange(DataExchange& dx) { DdxCheck(dx, GLM_IDC_ONOFF, m_onFlag); }
 
 // Escape inside the panel does nothing.
-bool ControlDlg::PreTranslateMessage(MSG& msg) {
-    return msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE;
-}
+bool ControlDlg::PreTranslateMessage(MSG& msg) { return msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE; }
 
 bool ControlDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (message == WM_HOTKEY && wParam == kToggleHotKeyId) {

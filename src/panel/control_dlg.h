@@ -15,7 +15,7 @@
 class PointerWin;
 
 class ControlDlg final : public Dialog {
-public:
+  public:
     explicit ControlDlg(const std::wstring& executableDirectory);
     ~ControlDlg() override;
 
@@ -24,7 +24,7 @@ public:
     void DestroyMark();       // does nothing while none exists
     void RecreateMarkIfOn();  // after a dialog that took the mark down
 
-private:
+  private:
     BOOL OnInitDialog() override;
     void DoDataExchange(DataExchange& dx) override;
     bool WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

@@ -3,6 +3,6 @@
 #include "platform/control.h"
 
 class PanelButton final : public Control {
-protected:
+  protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };

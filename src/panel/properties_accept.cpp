@@ -10,7 +10,6 @@ Settings AcceptedSettings(Settings edited) {
 // combination we still hold. The save comes last, so a message that the new hot key is taken
 // comes before one that the file could not be written.
 std::vector<AcceptStep> AcceptSteps(const Settings& accepted) {
-    if (accepted.hotKeyEnabled)
-        return {AcceptStep::ReleaseHotKey, AcceptStep::RegisterHotKey, AcceptStep::Save};
+    if (accepted.hotKeyEnabled) return {AcceptStep::ReleaseHotKey, AcceptStep::RegisterHotKey, AcceptStep::Save};
     return {AcceptStep::ReleaseHotKey, AcceptStep::Save};
 }

@@ -12,8 +12,10 @@ SwitchOutcome SwitchOutcomeFor(MarkChange change, bool onFlag, bool markExists) 
         case MarkChange::Create:
             if (markExists) return {onFlag, kOffButtonText, true};
             return {false, kOnButtonText, false};
-        case MarkChange::Destroy: return {onFlag, kOnButtonText, false};
-        case MarkChange::None: break;
+        case MarkChange::Destroy:
+            return {onFlag, kOnButtonText, false};
+        case MarkChange::None:
+            break;
     }
     return {onFlag, nullptr, false};
 }

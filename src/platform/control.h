@@ -5,19 +5,19 @@
 #include "platform/window.h"
 
 class Control : public Window {
-public:
+  public:
     Control() = default;
     ~Control() override;
 
     // Binds the object to an existing control; the subclass goes with the control's window.
     bool Subclass(HWND control);
 
-protected:
+  protected:
     // Overrides call this base (the control's own handling) for what they do not take.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The control's window is going: the last moment to release what is tied to it.
     virtual void OnNcDestroy() {}
 
-private:
+  private:
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR) noexcept;
 };

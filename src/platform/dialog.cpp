@@ -33,8 +33,8 @@ Dialog::~Dialog() {
 bool Dialog::Create(HWND parent) {
     m_parent = parent;
     m_modal = false;
-    return ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), parent,
-                                DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
+    return ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), parent, DialogProc,
+                                reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
 INT_PTR Dialog::DoModal() {
@@ -168,8 +168,8 @@ void Dialog::CentreOnOwner() {
     ::GetMonitorInfoW(monitor, &info);
     RECT centreOn = info.rcWork;
     if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) ::GetWindowRect(owner, &centreOn);
-    const Point p = CentreWithin(ToRect(centreOn), {window.right - window.left, window.bottom - window.top},
-                                 ToRect(info.rcWork));
+    const Point p =
+        CentreWithin(ToRect(centreOn), {window.right - window.left, window.bottom - window.top}, ToRect(info.rcWork));
     ::SetWindowPos(m_hwnd, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -6,7 +6,7 @@
 #include "platform/window.h"
 
 class Dialog : public Window {
-public:
+  public:
     explicit Dialog(UINT templateId, HWND parent = nullptr);
     ~Dialog() override;
 
@@ -23,7 +23,7 @@ public:
     BOOL DestroyWindow();
     bool UpdateData(bool saveAndValidate);
 
-protected:
+  protected:
     // Handles `message`; returns true when handled, with the answer in `result`.
     // Overrides call this base for everything they do not take themselves.
     virtual bool WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -47,7 +47,7 @@ protected:
     // destructor.
     virtual void OnDestroy() {}
 
-private:
+  private:
     static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     void CentreOnOwner();
     void RunModalLoop();

@@ -45,7 +45,7 @@ inline void GiveRegionToWindow(HWND window, Region region, bool redraw) {
 
 // Selects an object into a device context for the guard's lifetime and restores the previous one.
 class SelectGuard {
-public:
+  public:
     SelectGuard(HDC dc, HGDIOBJ object) noexcept : m_dc(dc), m_previous(::SelectObject(dc, object)) {}
     ~SelectGuard() {
         if (m_previous) ::SelectObject(m_dc, m_previous);
@@ -53,7 +53,7 @@ public:
     SelectGuard(const SelectGuard&) = delete;
     SelectGuard& operator=(const SelectGuard&) = delete;
 
-private:
+  private:
     HDC m_dc;
     HGDIOBJ m_previous;
 };

@@ -8,9 +8,8 @@ namespace {
 using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
 
 bool SearchFlagsSupported() {
-    static const bool supported =
-        ProcAddress<SetDefaultDllDirectoriesFn>(::GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories") !=
-        nullptr;
+    static const bool supported = ProcAddress<SetDefaultDllDirectoriesFn>(::GetModuleHandleW(L"kernel32.dll"),
+                                                                          "SetDefaultDllDirectories") != nullptr;
     return supported;
 }
 

@@ -12,7 +12,8 @@ namespace {
 // version.dll is no KnownDLL: imported, it would be looked for beside the exe first.
 struct VersionLibrary {
     Library module = LoadSystemLibrary(L"version.dll");
-    decltype(&::GetFileVersionInfoSizeW) sizeOf = ProcAddress<decltype(sizeOf)>(module.get(), "GetFileVersionInfoSizeW");
+    decltype(&::GetFileVersionInfoSizeW) sizeOf =
+        ProcAddress<decltype(sizeOf)>(module.get(), "GetFileVersionInfoSizeW");
     decltype(&::GetFileVersionInfoW) read = ProcAddress<decltype(read)>(module.get(), "GetFileVersionInfoW");
     decltype(&::VerQueryValueW) query = ProcAddress<decltype(query)>(module.get(), "VerQueryValueW");
     bool Usable() const { return sizeOf && read && query; }
@@ -29,8 +30,7 @@ std::optional<std::wstring> ReadProductVersion(const std::wstring& filePath) {
     if (!version.read(filePath.c_str(), 0, size, block.data())) return std::nullopt;
     DWORD* translation = nullptr;
     UINT length = 0;
-    if (!version.query(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                       &length) ||
+    if (!version.query(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) ||
         length < sizeof(DWORD))
         return std::nullopt;
     wchar_t subBlock[64];

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 class Window {
-public:
+  public:
     Window() = default;
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -14,7 +14,7 @@ public:
     // Asked before the running modal loop translates and dispatches `msg`; true consumes it.
     virtual bool PreTranslateMessage(MSG& msg);
 
-protected:
+  protected:
     virtual ~Window() = default;
     void Attach(HWND hwnd);
     void Detach();

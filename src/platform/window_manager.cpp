@@ -3,8 +3,8 @@
 #include "platform/system_library.h"
 
 void KeepAboveFlip3D(HWND window) {
-    constexpr DWORD kFlip3DPolicy = 8;    // DWMWA_FLIP3D_POLICY
-    constexpr DWORD kExcludeAbove = 2;    // DWMFLIP3D_EXCLUDEABOVE
+    constexpr DWORD kFlip3DPolicy = 8;  // DWMWA_FLIP3D_POLICY
+    constexpr DWORD kExcludeAbove = 2;  // DWMFLIP3D_EXCLUDEABOVE
     using SetAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
     // dwmapi.dll is no KnownDLL: imported, it would be looked for beside the exe first.
     const Library dwm = LoadSystemLibrary(L"dwmapi.dll");

@@ -29,8 +29,7 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (message == 0) return ::CallNextHookEx(g_hook.get(), 0, wParam, lParam);
     const DWORD vk = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode;
     ::PostMessageW(g_hookWindow, message, vk, 0);
-    return g_keys.Swallows(message == kFieldKeyDown, vk) ? 1
-                                                         : ::CallNextHookEx(g_hook.get(), 0, wParam, lParam);
+    return g_keys.Swallows(message == kFieldKeyDown, vk) ? 1 : ::CallNextHookEx(g_hook.get(), 0, wParam, lParam);
 }
 
 void RemoveHook() {
@@ -54,8 +53,7 @@ void CHotKeyExCtrl::Redraw() {
 }
 
 bool CHotKeyExCtrl::PreTranslateMessage(MSG& msg) {
-    if (msg.hwnd == m_hwnd &&
-        TrackFieldKeyMessage(m_entry, msg.message, static_cast<std::uint16_t>(msg.wParam)))
+    if (msg.hwnd == m_hwnd && TrackFieldKeyMessage(m_entry, msg.message, static_cast<std::uint16_t>(msg.wParam)))
         Redraw();
     return Control::PreTranslateMessage(msg);
 }
@@ -100,8 +98,7 @@ void CHotKeyExCtrl::OnPaint() {
     ::SetBkMode(dc, TRANSPARENT);
     {
         SelectGuard selected(dc, font);
-        const std::wstring text =
-            ComposeHotKeyText(m_entry.selectedKey, m_entry.selectedModifiers, KeyNameText);
+        const std::wstring text = ComposeHotKeyText(m_entry.selectedKey, m_entry.selectedModifiers, KeyNameText);
         const int length = static_cast<int>(text.size());
         ::TextOutW(dc, 1, 1, text.c_str(), length);
         SIZE extent{};

@@ -71,8 +71,8 @@ void PropatyDlg::OnOK() {
     UpdateData(true);
     Settings& s = m_settings;
     const HotKeyEntry& entry = m_hotKeyField.Entry();
-    if (const auto probe = OkHandlerProbe(s.hotKeyEnabled, {s.hotKeyCode, s.hotKeyModifiers},
-                                          entry.selectedKey, entry.selectedModifiers)) {
+    if (const auto probe = OkHandlerProbe(s.hotKeyEnabled, {s.hotKeyCode, s.hotKeyModifiers}, entry.selectedKey,
+                                          entry.selectedModifiers)) {
         if (!Probe(*probe)) {
             ShowAppMessage(kOkProbeTakenText);
             return;
@@ -87,8 +87,8 @@ void PropatyDlg::OnOK() {
 // The stored combination is never probed: we may hold it ourselves as the toggle hot key.
 void PropatyDlg::OnDuplicateCheck() {
     const HotKeyEntry& entry = m_hotKeyField.Entry();
-    const auto probe = DuplicateCheckProbe({m_settings.hotKeyCode, m_settings.hotKeyModifiers},
-                                           entry.selectedKey, entry.selectedModifiers);
+    const auto probe = DuplicateCheckProbe({m_settings.hotKeyCode, m_settings.hotKeyModifiers}, entry.selectedKey,
+                                           entry.selectedModifiers);
     if (!probe) {
         ShowAppMessage(kCurrentSettingText);
         return;

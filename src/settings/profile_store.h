@@ -5,19 +5,19 @@
 #include <string_view>
 
 class ProfileReader {
-public:
+  public:
     // A key or file that is absent yields `fallback`.
     virtual int ReadInt(std::wstring_view section, std::wstring_view key, int fallback) const = 0;
 
-protected:
+  protected:
     ~ProfileReader() = default;
 };
 
 class ProfileWriter {
-public:
+  public:
     // Replaces the key in place or appends it, creating section and file; false when nothing was written.
     virtual bool WriteString(std::wstring_view section, std::wstring_view key, const std::wstring& value) = 0;
 
-protected:
+  protected:
     ~ProfileWriter() = default;
 };

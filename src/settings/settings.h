@@ -31,7 +31,7 @@ struct Settings {
     int clickMonitor = 0;
     int rippleEnabled = 0;
     int hotKeyEnabled = 0;
-    int hotKeyCode = 90;  // Z
+    int hotKeyCode = 90;      // Z
     int hotKeyModifiers = 1;  // MOD_ALT
     friend bool operator==(const Settings&, const Settings&) = default;
 };

@@ -34,8 +34,7 @@ void LoadSettings(Settings& s, const ProfileReader& profile) {
     // A key that is never read leaves its field at the default on every run.
     const Settings defaults;
     for (const ProfileKey& key : kProfileKeys)
-        s.*key.field =
-            key.read ? profile.ReadInt(kProfileSection, key.name, s.*key.field) : defaults.*key.field;
+        s.*key.field = key.read ? profile.ReadInt(kProfileSection, key.name, s.*key.field) : defaults.*key.field;
     s.followInterval = kFollowIntervalMs;
 }
 
@@ -43,8 +42,7 @@ bool SaveSettings(const Settings& s, ProfileWriter& profile) {
     bool allWritten = true;
     for (const ProfileKey& key : kProfileKeys) {
         // std::to_wstring gives exactly "%d": a minus sign, no blanks, no leading zeros.
-        if (!profile.WriteString(kProfileSection, key.name, std::to_wstring(s.*key.field)))
-            allWritten = false;
+        if (!profile.WriteString(kProfileSection, key.name, std::to_wstring(s.*key.field))) allWritten = false;
     }
     return allWritten;
 }

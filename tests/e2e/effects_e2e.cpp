@@ -53,8 +53,7 @@ std::vector<COLORREF> ScreenRow(int x, int y, int count) {
             ::GdiFlush();
             const auto* px = static_cast<const DWORD*>(bits);  // 0x00RRGGBB
             for (int i = 0; i < count; ++i)
-                row[static_cast<std::size_t>(i)] =
-                    RGB((px[i] >> 16) & 0xFF, (px[i] >> 8) & 0xFF, px[i] & 0xFF);
+                row[static_cast<std::size_t>(i)] = RGB((px[i] >> 16) & 0xFF, (px[i] >> 8) & 0xFF, px[i] & 0xFF);
         }
         ::SelectObject(memory, old);
     }
@@ -107,8 +106,7 @@ HWND StartMark(Glimmora& app) {
     if (!CHECK(app.MainWindow())) return nullptr;
     PressButton(app.Panel(), GLM_IDC_ONOFF);
     HWND mark = nullptr;
-    if (!CHECK(WaitFor([&] { return (mark = app.Mark()) && ::IsWindowVisible(mark); })))
-        return nullptr;
+    if (!CHECK(WaitFor([&] { return (mark = app.Mark()) && ::IsWindowVisible(mark); }))) return nullptr;
     for (POINT p : {POINT{kAway.x + 3, kAway.y}, POINT{kAway.x, kAway.y + 3}, kAway}) {
         ::SetCursorPos(p.x, p.y);
         if (!CHECK(WaitFor([&] { return MarkCentredOn(mark, p); }, 3000))) return nullptr;
@@ -351,8 +349,7 @@ E2E_SCENARIO(AThousandRipplesLeakNoGdiObject) {
         bool ok = WaitClosely([&] { return MarkWidth(mark) == kGrown; });
         hands.Release(Hands::kLeft);
         ok = WaitClosely([&] { return MarkWidth(mark) == kDiameter; }) && ok;
-        if (ok && i % 10 == 9)
-            ok = WaitFor([&] { return OutermostClickColour(mark) > kDotRadius + 2; }, 3000);
+        if (ok && i % 10 == 9) ok = WaitFor([&] { return OutermostClickColour(mark) > kDotRadius + 2; }, 3000);
         return ok;
     };
     // Counted once the ring has gone, so that no paint is half done.

@@ -74,9 +74,8 @@ std::string Garbage(std::size_t size, std::uint32_t seed) {
     return out;
 }
 
-const char* const kKeysRead[] = {"COLORCODE",    "TRANS",       "SHAPE",       "SIZE",
-                                 "RPHTOKEYFLAG", "RPHOTKEY",    "RPMODIFIERS", "TENMETU",
-                                 "TENMETUTIME",  "TENMETUTRIG", "MOUSEMON",    "HAMON"};
+const char* const kKeysRead[] = {"COLORCODE",   "TRANS",   "SHAPE",       "SIZE",        "RPHTOKEYFLAG", "RPHOTKEY",
+                                 "RPMODIFIERS", "TENMETU", "TENMETUTIME", "TENMETUTRIG", "MOUSEMON",     "HAMON"};
 
 std::string EveryKey(const std::string& value) {
     std::string out = "[SYSTEM]\r\n";
@@ -103,8 +102,8 @@ std::vector<Hostile> HostileProfiles() {
         {L"UTF-16 big-endian with a BOM", Utf16("[SYSTEM]\r\nSIZE=0\r\nTRANS=80\r\n", true)},
         {L"UTF-8 with a BOM", "\xEF\xBB\xBF[SYSTEM]\r\nSIZE=2\r\nTRANS=100\r\n"},
         {L"a 1 MB line", "[SYSTEM]\r\nSIZE=5\r\nNOTE=" + mb + "\r\nTRANS=100\r\n"},
-        {L"a 1 MB value", "[SYSTEM]\r\nSIZE=" + std::string(1 << 20, '4') + "\r\nTRANS=-" +
-                              std::string(1 << 20, '9') + "\r\n"},
+        {L"a 1 MB value",
+         "[SYSTEM]\r\nSIZE=" + std::string(1 << 20, '4') + "\r\nTRANS=-" + std::string(1 << 20, '9') + "\r\n"},
         {L"a 1 MB section name", "[" + mb + "]\r\nSIZE=1\r\n[SYSTEM]\r\nTRANS=100\r\n"},
         {L"no section", "SIZE=1\r\nTRANS=100\r\n"},
         {L"another section only", "[OTHER]\r\nSIZE=1\r\nTRANS=100\r\n"},
@@ -142,17 +141,28 @@ int ExpectedDiameter(int size) {
 // profile API makes of it, which may need a line of its own on another system.
 int ExpectedAlpha(int transparency) {
     switch (transparency) {
-        case 0: return 0;
-        case 10: return 25;
-        case 50: return 127;
-        case 80: return 204;
-        case 100: return 255;
-        case 127: return 67;  // 0x7F
-        case -1: return 254;
-        case INT_MIN: return 154;
-        case -268435455: return 54;   // a million nines, negative, as Wine wraps them
-        case 1661992959: return 253;  // twenty nines, as Wine wraps them
-        default: return -1;
+        case 0:
+            return 0;
+        case 10:
+            return 25;
+        case 50:
+            return 127;
+        case 80:
+            return 204;
+        case 100:
+            return 255;
+        case 127:
+            return 67;  // 0x7F
+        case -1:
+            return 254;
+        case INT_MIN:
+            return 154;
+        case -268435455:
+            return 54;  // a million nines, negative, as Wine wraps them
+        case 1661992959:
+            return 253;  // twenty nines, as Wine wraps them
+        default:
+            return -1;
     }
 }
 
@@ -206,8 +216,8 @@ E2E_SCENARIO(HostileProfilesStartShowTheMarkAndReadWhatTheProfileApiGives) {
             ::DeleteFileW(path.c_str());
             ::CreateDirectoryW(path.c_str(), nullptr);
         }
-        HANDLE lock = h.place == Hostile::kLocked ? ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                                                  0, nullptr, OPEN_EXISTING, 0, nullptr)
+        HANDLE lock = h.place == Hostile::kLocked ? ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                                                  nullptr, OPEN_EXISTING, 0, nullptr)
                                                   : INVALID_HANDLE_VALUE;
         const int colour = ProfileInt(path, L"COLORCODE", 0), transparency = ProfileInt(path, L"TRANS", 50);
         const int shape = ProfileInt(path, L"SHAPE", 0), size = ProfileInt(path, L"SIZE", 3);
@@ -217,15 +227,13 @@ E2E_SCENARIO(HostileProfilesStartShowTheMarkAndReadWhatTheProfileApiGives) {
         // The combination the program will ask for is refused to it exactly when it is refused to us.
         bool hotKeyRefused = false;
         if (hotKeyOn) {
-            hotKeyRefused =
-                !::RegisterHotKey(nullptr, 0x7001, static_cast<UINT>(modifiers), static_cast<UINT>(hotKey));
+            hotKeyRefused = !::RegisterHotKey(nullptr, 0x7001, static_cast<UINT>(modifiers), static_cast<UINT>(hotKey));
             if (!hotKeyRefused) ::UnregisterHotKey(nullptr, 0x7001);
         }
-        std::printf(
-            "    %-29s COLORCODE %d TRANS %d SHAPE %d SIZE %d TENMETU %d/%d/%d clicks %d/%d hot key %d%s\n",
-            Narrow(h.name).c_str(), colour, transparency, shape, size, blink,
-            ProfileInt(path, L"TENMETUTIME", 5), trigger, ProfileInt(path, L"MOUSEMON", 0),
-            ProfileInt(path, L"HAMON", 0), hotKeyOn, hotKeyRefused ? " (refused)" : "");
+        std::printf("    %-29s COLORCODE %d TRANS %d SHAPE %d SIZE %d TENMETU %d/%d/%d clicks %d/%d hot key %d%s\n",
+                    Narrow(h.name).c_str(), colour, transparency, shape, size, blink,
+                    ProfileInt(path, L"TENMETUTIME", 5), trigger, ProfileInt(path, L"MOUSEMON", 0),
+                    ProfileInt(path, L"HAMON", 0), hotKeyOn, hotKeyRefused ? " (refused)" : "");
         auto note = [&] { std::printf("    (in the case \"%s\")\n", Narrow(h.name).c_str()); };
 
         ::SetCursorPos(kAway.x, kAway.y);
@@ -297,8 +305,7 @@ E2E_SCENARIO(KilledWithTheMarkOnLeavesTheNameAndTheHotKeyFree) {
     }
     CHECK(WaitFor([&] { return !::IsWindow(mark); }));
     CHECK(::OpenMutexW(SYNCHRONIZE, FALSE, kMutexName) == nullptr);
-    if (CHECK(::RegisterHotKey(nullptr, 0x7002, MOD_CONTROL | MOD_SHIFT, VK_F9)))
-        ::UnregisterHotKey(nullptr, 0x7002);
+    if (CHECK(::RegisterHotKey(nullptr, 0x7002, MOD_CONTROL | MOD_SHIFT, VK_F9))) ::UnregisterHotKey(nullptr, 0x7002);
 
     // The next start: no second-instance message, the hot key registered and toggling the mark.
     KeyTarget front;
@@ -383,8 +390,8 @@ E2E_SCENARIO(KeysReachOtherWindowsAfterThePropertiesCloseInEveryWay) {
                 break;
         }
         if (!CHECK(WaitFor([&] { return !::IsWindow(dialog); }))) note();
-        const bool ends = way.closing == Closing::OwnerClosed || way.closing == Closing::Quit ||
-                          way.closing == Closing::Killed;
+        const bool ends =
+            way.closing == Closing::OwnerClosed || way.closing == Closing::Quit || way.closing == Closing::Killed;
         if (ends) {
             if (!CHECK(app.WaitExit())) note();
             if (way.closing != Closing::Killed && !CHECK_EQ(app.ExitCode(), 0)) note();

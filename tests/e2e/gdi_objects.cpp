@@ -15,19 +15,18 @@ long GdiObjects(HANDLE process) {
     if (const DWORD n = ::GetGuiResources(process, GR_GDIOBJECTS)) return static_cast<long>(n);
     if (!IsWine()) return -1;
     using QueryProcess = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
-    const auto query = reinterpret_cast<QueryProcess>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+    const auto query = reinterpret_cast<QueryProcess>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
     PROCESS_BASIC_INFORMATION basic{};
     if (!query || query(process, ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0) return -1;
     constexpr std::size_t kTableInPeb = 0xF8, kEntries = 0x10000, kEntrySize = 24, kTypeAt = 14;
     ULONG_PTR table = 0;
-    if (!::ReadProcessMemory(process, reinterpret_cast<const BYTE*>(basic.PebBaseAddress) + kTableInPeb,
-                             &table, sizeof(table), nullptr) ||
+    if (!::ReadProcessMemory(process, reinterpret_cast<const BYTE*>(basic.PebBaseAddress) + kTableInPeb, &table,
+                             sizeof(table), nullptr) ||
         !table)
         return -1;
     std::vector<BYTE> entries(kEntries * kEntrySize);
-    if (!::ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(), entries.size(),
-                             nullptr))
+    if (!::ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(), entries.size(), nullptr))
         return -1;
     long used = 0;
     for (std::size_t i = 0; i < kEntries; ++i) used += entries[i * kEntrySize + kTypeAt] != 0;

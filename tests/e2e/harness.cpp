@@ -417,8 +417,8 @@ DWORD WINAPI KeyTarget::Run(void* p) {
     wc.lpszClassName = L"GlimmoraE2eKeyTarget";
     ::RegisterClassW(&wc);
     // In a corner, clear of the main window and the dialogs, which are centred.
-    self->m_window = ::CreateWindowExW(0, wc.lpszClassName, L"key target", WS_OVERLAPPEDWINDOW, 20, 860, 320,
-                                       120, nullptr, nullptr, instance, nullptr);
+    self->m_window = ::CreateWindowExW(0, wc.lpszClassName, L"key target", WS_OVERLAPPEDWINDOW, 20, 860, 320, 120,
+                                       nullptr, nullptr, instance, nullptr);
     self->m_edit = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 280, 24,
                                      self->m_window, nullptr, instance, nullptr);
     ::SetWindowLongPtrW(self->m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self->m_edit));
@@ -454,8 +454,7 @@ LRESULT CALLBACK KeyTarget::HookProc(int code, WPARAM wParam, LPARAM lParam) {
 bool KeyTarget::TakeKeyboard() {
     DWORD_PTR ignored = 0;
     ::SendMessageTimeoutW(m_window, kTakeKeyboard, 0, 0, SMTO_ABORTIFHUNG, 3000, &ignored);
-    if (!WaitFor([this] { return ::GetForegroundWindow() == m_window && FocusOf(m_window) == m_edit; }))
-        return false;
+    if (!WaitFor([this] { return ::GetForegroundWindow() == m_window && FocusOf(m_window) == m_edit; })) return false;
     SettleFocusChange();
     return true;
 }
@@ -464,8 +463,7 @@ std::wstring KeyTarget::Text() const { return WindowText(m_edit); }
 
 void KeyTarget::Clear() {
     DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutW(m_edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""), SMTO_ABORTIFHUNG, 3000,
-                          &ignored);
+    ::SendMessageTimeoutW(m_edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""), SMTO_ABORTIFHUNG, 3000, &ignored);
     ::InterlockedExchange(&g_keyTargetHookEvents, 0);
 }
 
@@ -476,8 +474,7 @@ int KeyTarget::HookEvents() const { return static_cast<int>(g_keyTargetHookEvent
 namespace {
 template <typename F>
 F NtFunction(const char* name) {
-    return reinterpret_cast<F>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), name)));
+    return reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), name)));
 }
 }  // namespace
 
@@ -510,8 +507,8 @@ long KernelHandleCount(HANDLE process, DWORD pid) {
     std::vector<BYTE> buffer(1 << 20);
     ULONG needed = 0;
     LONG status = 0;
-    while ((status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()),
-                           &needed)) == kInfoLengthMismatch)
+    while ((status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed)) ==
+           kInfoLengthMismatch)
         buffer.resize(buffer.size() * 2);
     if (status != 0) return -1;
     struct Entry {
@@ -534,8 +531,7 @@ MemoryUse MemoryOf(HANDLE process) {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof(counters);
     MemoryUse use;
-    if (!::K32GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                                   sizeof(counters)))
+    if (!::K32GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters)))
         return use;
     use.workingSet = counters.WorkingSetSize;
     use.peakWorkingSet = counters.PeakWorkingSetSize;

@@ -19,27 +19,27 @@ struct Scenario {
 };
 std::vector<Scenario>& Scenarios();
 struct Register {
-    Register(const char* name, void (*run)(), bool onRequest = false) {
-        Scenarios().push_back({name, run, onRequest});
-    }
+    Register(const char* name, void (*run)(), bool onRequest = false) { Scenarios().push_back({name, run, onRequest}); }
 };
-#define E2E_SCENARIO(name)                                 \
-    static void name();                                    \
+#define E2E_SCENARIO(name)                                         \
+    static void name();                                            \
     static const ::e2e::Register name##_registration{#name, name}; \
     static void name()
 
 // A scenario that runs only when named on the command line.
-#define E2E_ON_REQUEST(name)                                     \
-    static void name();                                          \
+#define E2E_ON_REQUEST(name)                                             \
+    static void name();                                                  \
     static const ::e2e::Register name##_registration{#name, name, true}; \
     static void name()
 
 // Records a failed check of the running scenario; the scenario goes on.
 void Fail(const char* file, int line, const std::string& what);
-#define CHECK(cond) \
-    ((cond) ? true : (::e2e::Fail(__FILE__, __LINE__, #cond), false))
-#define CHECK_EQ(a, b) \
-    (((a) == (b)) ? true : (::e2e::Fail(__FILE__, __LINE__, #a " == " #b " (" + ::e2e::Show(a) + " vs " + ::e2e::Show(b) + ")"), false))
+#define CHECK(cond) ((cond) ? true : (::e2e::Fail(__FILE__, __LINE__, #cond), false))
+#define CHECK_EQ(a, b)                                                                                           \
+    (((a) == (b))                                                                                                \
+         ? true                                                                                                  \
+         : (::e2e::Fail(__FILE__, __LINE__, #a " == " #b " (" + ::e2e::Show(a) + " vs " + ::e2e::Show(b) + ")"), \
+            false))
 std::string Show(long long v);
 std::string Show(const std::wstring& s);
 std::string Narrow(const std::wstring& s);
@@ -60,7 +60,7 @@ void WriteFileText(const std::wstring& path, const std::string& text);
 
 // ---- a running Glimmora ----
 class Glimmora {
-public:
+  public:
     // Starts folder\Glimmora.exe with `commandLine` (default: its quoted absolute path).
     explicit Glimmora(const std::wstring& folder, const std::wstring& commandLine = L"",
                       const std::wstring& workingDirectory = L"");
@@ -84,7 +84,7 @@ public:
 
     const std::wstring& Folder() const { return m_folder; }
 
-private:
+  private:
     std::wstring m_folder;
     std::wstring m_outputPath;
     HANDLE m_process = nullptr;

@@ -11,7 +11,7 @@ const POINT kAway{200, 180};  // well outside the centred main window
 
 // A window of the driver's own, in front and focused, that records the characters typed into it.
 class FrontWindow {
-public:
+  public:
     FrontWindow() {
         m_window = ::CreateWindowExW(WS_EX_TOPMOST, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 600, 300, 120,
                                      nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
@@ -34,7 +34,7 @@ public:
         }
     }
 
-private:
+  private:
     HWND m_window;
 };
 
@@ -89,8 +89,10 @@ E2E_SCENARIO(SizesShapesAndOutOfRangeValuesGiveTheirMarks) {
         int alpha;
     };
     const Case cases[] = {
-        {"SIZE=0\r\nSHAPE=1\r\n", 21, true, 5, 127},  {"SIZE=1\r\nSHAPE=1\r\nTRANS=100\r\n", 41, true, 10, 255},
-        {"SIZE=5\r\nSHAPE=0\r\n", 150, false, 0, 127}, {"SIZE=2\r\nSHAPE=1\r\n", 61, true, 15, 127},
+        {"SIZE=0\r\nSHAPE=1\r\n", 21, true, 5, 127},
+        {"SIZE=1\r\nSHAPE=1\r\nTRANS=100\r\n", 41, true, 10, 255},
+        {"SIZE=5\r\nSHAPE=0\r\n", 150, false, 0, 127},
+        {"SIZE=2\r\nSHAPE=1\r\n", 61, true, 15, 127},
         {"SIZE=9\r\nSHAPE=2\r\nTRANS=120\r\n", 81, true, 15, 50},
         {"SIZE=4\r\nTRANS=0\r\n", 101, false, 0, 0},
     };
@@ -127,7 +129,8 @@ E2E_SCENARIO(MarkShowsItsColourOnScreen) {
         COLORREF colour;
     };
     for (const Case c : {Case{"0", RGB(255, 255, 0)}, Case{"2", RGB(255, 0, 0)}, Case{"5", RGB(0, 255, 255)}}) {
-        const std::wstring folder = PreparedFolder(L"colour", std::string("TRANS=100\r\nSIZE=3\r\nCOLORCODE=") + c.code + "\r\n");
+        const std::wstring folder =
+            PreparedFolder(L"colour", std::string("TRANS=100\r\nSIZE=3\r\nCOLORCODE=") + c.code + "\r\n");
         ::SetCursorPos(kAway.x, kAway.y);
         Glimmora app(folder);
         if (!CHECK(app.MainWindow())) continue;
@@ -137,7 +140,8 @@ E2E_SCENARIO(MarkShowsItsColourOnScreen) {
         HDC screen = ::GetDC(nullptr);
         // A point of the body beside the pointer (the pointer itself is not in the screen image).
         COLORREF seen = CLR_INVALID;
-        const bool shown = WaitFor([&] { return (seen = ::GetPixel(screen, kAway.x + 20, kAway.y)) == c.colour; }, 3000);
+        const bool shown =
+            WaitFor([&] { return (seen = ::GetPixel(screen, kAway.x + 20, kAway.y)) == c.colour; }, 3000);
         CHECK(shown);
         if (!shown) std::printf("    colour %06lx seen %06lx\n", c.colour, seen);
         ::ReleaseDC(nullptr, screen);
@@ -165,8 +169,8 @@ E2E_SCENARIO(MarkHidesOverTheMainWindowAndStaysBelowVisibleSiblings) {
 
     // Two sibling tools' windows: directly below the second's when both are shown, hidden ones ignored.
     auto makeSibling = [](const wchar_t* title, int x) {
-        return ::CreateWindowExW(WS_EX_TOPMOST, L"STATIC", title, WS_POPUP | WS_VISIBLE, x, 700, 80, 60, nullptr, nullptr,
-                                 ::GetModuleHandleW(nullptr), nullptr);
+        return ::CreateWindowExW(WS_EX_TOPMOST, L"STATIC", title, WS_POPUP | WS_VISIBLE, x, 700, 80, 60, nullptr,
+                                 nullptr, ::GetModuleHandleW(nullptr), nullptr);
     };
     HWND first = makeSibling(L"_BRINDLECOVE_VEILPAN", 100);
     HWND second = makeSibling(L"_BRINDLECOVE_TORVELIN", 300);
@@ -176,9 +180,12 @@ E2E_SCENARIO(MarkHidesOverTheMainWindowAndStaysBelowVisibleSiblings) {
     ::ShowWindow(second, SW_HIDE);
     CHECK(WaitFor([&] { return directlyBelow(first); }, 3000));
     ::ShowWindow(first, SW_HIDE);
-    CHECK(WaitFor([&] { return ::GetWindow(mark, GW_HWNDPREV) == nullptr ||
-                               !(::GetWindowLongPtrW(::GetWindow(mark, GW_HWNDPREV), GWL_EXSTYLE) & WS_EX_TOPMOST); },
-                  3000));
+    CHECK(WaitFor(
+        [&] {
+            return ::GetWindow(mark, GW_HWNDPREV) == nullptr ||
+                   !(::GetWindowLongPtrW(::GetWindow(mark, GW_HWNDPREV), GWL_EXSTYLE) & WS_EX_TOPMOST);
+        },
+        3000));
     ::DestroyWindow(first);
     ::DestroyWindow(second);
     CHECK(app.Close());
@@ -203,7 +210,8 @@ E2E_SCENARIO(HotKeyTogglesTheMarkWithoutTakingTheKeyboard) {
         HWND fg = ::GetForegroundWindow();
         DWORD pid = 0;
         ::GetWindowThreadProcessId(fg, &pid);
-        std::printf("    foreground %p '%s' pid %lu (glimmora %lu, main %p mark %p)\n", (void*)fg, Narrow(WindowText(fg)).c_str(), pid, app.Pid(), (void*)main, (void*)mark);
+        std::printf("    foreground %p '%s' pid %lu (glimmora %lu, main %p mark %p)\n", (void*)fg,
+                    Narrow(WindowText(fg)).c_str(), pid, app.Pid(), (void*)main, (void*)mark);
     }
     CHECK(::GetFocus() == front.Hwnd());
     SendCombination({}, 'G');
@@ -254,7 +262,8 @@ E2E_SCENARIO(ClosingWithTheMarkOnRemovesItAndFreesTheHotKey) {
     CHECK_EQ(app.ExitCode(), 0);
     CHECK(::RegisterHotKey(other.Hwnd(), 3, MOD_CONTROL | MOD_SHIFT, 'K'));
     ::UnregisterHotKey(other.Hwnd(), 3);
-    CHECK(!FileExists(folder + L"\\Glimmora.ini") || ReadFileText(folder + L"\\Glimmora.ini").find(L"COLORCODE") == std::wstring::npos);
+    CHECK(!FileExists(folder + L"\\Glimmora.ini") ||
+          ReadFileText(folder + L"\\Glimmora.ini").find(L"COLORCODE") == std::wstring::npos);
 }
 
 E2E_SCENARIO(StartedByABareOrRelativeNameItStillReadsTheProfileBesideIt) {
@@ -277,7 +286,8 @@ E2E_SCENARIO(StartedByABareOrRelativeNameItStillReadsTheProfileBesideIt) {
 
 E2E_SCENARIO(ABlinkPeriodOfZeroOrBelowStillBlinks) {
     for (const char* period : {"0", "-3"}) {
-        const std::wstring folder = PreparedFolder(L"period", std::string("TENMETU=1\r\nTRANS=100\r\nTENMETUTIME=") + period + "\r\n");
+        const std::wstring folder =
+            PreparedFolder(L"period", std::string("TENMETU=1\r\nTRANS=100\r\nTENMETUTIME=") + period + "\r\n");
         ::SetCursorPos(kAway.x, kAway.y);
         Glimmora app(folder);
         if (!CHECK(app.MainWindow())) continue;

@@ -81,7 +81,7 @@ std::wstring DriverFolder() {
 
 // Wine, like Windows, then looks in the application's folder first for these DLLs.
 class SearchAppFolderFirst {
-public:
+  public:
     explicit SearchAppFolderFirst(const std::wstring& dlls) {
         wchar_t old[1024] = {};
         m_had = ::GetEnvironmentVariableW(L"WINEDLLOVERRIDES", old, 1024) > 0;
@@ -90,7 +90,7 @@ public:
     }
     ~SearchAppFolderFirst() { ::SetEnvironmentVariableW(L"WINEDLLOVERRIDES", m_had ? m_old.c_str() : nullptr); }
 
-private:
+  private:
     bool m_had;
     std::wstring m_old;
 };

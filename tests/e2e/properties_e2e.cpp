@@ -97,8 +97,7 @@ const std::vector<std::wstring> kStoredCtrlShiftK = {L"RPHTOKEYFLAG=1", L"RPHOTK
 
 // The two lines written before a probe (standard output is in text mode: CR LF).
 bool Traced(Glimmora& app, int modifiers, int key) {
-    const std::string lines =
-        "Modifiers=" + std::to_string(modifiers) + "\r\nHotKey = " + std::to_string(key) + "\r\n";
+    const std::string lines = "Modifiers=" + std::to_string(modifiers) + "\r\nHotKey = " + std::to_string(key) + "\r\n";
     return WaitFor([&] { return app.Output().find(lines) != std::string::npos; });
 }
 
@@ -219,8 +218,7 @@ E2E_SCENARIO(PropertiesCancelWritesNothing) {
 E2E_SCENARIO(HotKeyFieldTakesCtrlShiftKFromEveryoneAndOkMakesItTheToggle) {
     ::SetCursorPos(kAway.x, kAway.y);  // the mark hides over the main window
     // The old toggle: Ctrl+Alt+F7.
-    const std::wstring folder =
-        PreparedFolder(L"props field", "RPHTOKEYFLAG=1\r\nRPHOTKEY=118\r\nRPMODIFIERS=3\r\n");
+    const std::wstring folder = PreparedFolder(L"props field", "RPHTOKEYFLAG=1\r\nRPHOTKEY=118\r\nRPMODIFIERS=3\r\n");
     auto receiver = std::make_unique<KeyTarget>();
     Glimmora app(folder);
     if (!CHECK(app.MainWindow())) return;
@@ -245,8 +243,7 @@ E2E_SCENARIO(HotKeyFieldTakesCtrlShiftKFromEveryoneAndOkMakesItTheToggle) {
     // Saved once the dialog has gone.
     CHECK(WaitFor([&] { return ProfileLines(folder).size() == 15; }));
     const std::vector<std::wstring> lines = ProfileLines(folder);
-    CHECK(std::search(lines.begin(), lines.end(), kStoredCtrlShiftK.begin(), kStoredCtrlShiftK.end()) !=
-          lines.end());
+    CHECK(std::search(lines.begin(), lines.end(), kStoredCtrlShiftK.begin(), kStoredCtrlShiftK.end()) != lines.end());
     CHECK(Traced(app, 6, 75));
 
     // The new combination toggles the mark; the old one does nothing any more.
@@ -274,8 +271,7 @@ E2E_SCENARIO(DuplicateCheckAnswersCurrentFreeAndTaken) {
     CHECK(MessageFor(app, dialog, GLM_IDC_DUPLICATE) == kFreeText);
 
     // Taken: a combination the driver holds.
-    HWND holder =
-        ::CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    HWND holder = ::CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     CHECK(::RegisterHotKey(holder, 9, MOD_CONTROL | MOD_SHIFT, VK_F12));
     CHECK(TypeIntoField(dialog, {VK_CONTROL, VK_SHIFT}, VK_F12));
     CHECK(MessageFor(app, dialog, GLM_IDC_DUPLICATE) == kTakenText);
@@ -289,15 +285,12 @@ E2E_SCENARIO(DuplicateCheckAnswersCurrentFreeAndTaken) {
     PressButton(dialog, IDCANCEL);
     CHECK(WaitFor([&] { return !::IsWindow(dialog); }));
     CHECK(app.Close());
-    CHECK(ProfileLines(folder) ==
-          (std::vector<std::wstring>{L"[SYSTEM]", L"RPHOTKEY=118", L"RPMODIFIERS=3"}));
+    CHECK(ProfileLines(folder) == (std::vector<std::wstring>{L"[SYSTEM]", L"RPHOTKEY=118", L"RPMODIFIERS=3"}));
 }
 
 E2E_SCENARIO(FailedProbeOnOkKeepsThePropertiesOpen) {
-    const std::wstring folder =
-        PreparedFolder(L"props taken", "RPHTOKEYFLAG=1\r\nRPHOTKEY=118\r\nRPMODIFIERS=3\r\n");
-    HWND holder =
-        ::CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    const std::wstring folder = PreparedFolder(L"props taken", "RPHTOKEYFLAG=1\r\nRPHOTKEY=118\r\nRPMODIFIERS=3\r\n");
+    HWND holder = ::CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     if (!CHECK(::RegisterHotKey(holder, 9, MOD_CONTROL | MOD_SHIFT, VK_F12))) return;
     Glimmora app(folder);
     if (!CHECK(app.MainWindow())) return;

@@ -41,8 +41,7 @@ int EnvironmentInt(const wchar_t* name, int fallback) {
 // A Lissajous path over most of the screen, one step per round.
 POINT PathPoint(int step) {
     const double t = step * 0.173;
-    return {640 + static_cast<LONG>(430 * std::sin(t)),
-            480 + static_cast<LONG>(330 * std::sin(1.37 * t + 0.5))};
+    return {640 + static_cast<LONG>(430 * std::sin(t)), 480 + static_cast<LONG>(330 * std::sin(1.37 * t + 0.5))};
 }
 
 // A point in the middle of the ring's band, left of the centre, as the screen shows it.
@@ -74,17 +73,16 @@ long GdiOf(HANDLE process, DWORD) { return GdiObjects(process); }
 // Wine: its GDI handle table, as GdiObjects reads it. Empty elsewhere.
 std::string GdiKinds(HANDLE process) {
     using QueryProcess = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
-    const auto query = reinterpret_cast<QueryProcess>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+    const auto query = reinterpret_cast<QueryProcess>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
     PROCESS_BASIC_INFORMATION basic{};
     ULONG_PTR table = 0;
     if (!IsWine() || !query || query(process, ProcessBasicInformation, &basic, sizeof(basic), nullptr) != 0 ||
-        !::ReadProcessMemory(process, reinterpret_cast<const BYTE*>(basic.PebBaseAddress) + 0xF8, &table,
-                             sizeof(table), nullptr))
+        !::ReadProcessMemory(process, reinterpret_cast<const BYTE*>(basic.PebBaseAddress) + 0xF8, &table, sizeof(table),
+                             nullptr))
         return {};
     std::vector<BYTE> entries(0x10000 * 24);
-    if (!::ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(), entries.size(),
-                             nullptr))
+    if (!::ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(), entries.size(), nullptr))
         return {};
     std::map<int, int> kinds;
     for (std::size_t i = 0; i < 0x10000; ++i)
@@ -106,9 +104,8 @@ Sample TakeSample(Glimmora& app, double seconds) {
              Least(UserObjectCount, app.Process(), app.Pid()),
              Least(KernelHandleCount, app.Process(), app.Pid()),
              GdiKinds(app.Process())};
-    std::printf("    %6.0f s  working set %7.1f MB  private %6.1f MB  GDI %4ld  USER %4ld  handles %4ld\n",
-                seconds, s.memory.workingSet / 1048576.0, s.memory.privateBytes / 1048576.0, s.gdi, s.user,
-                s.handles);
+    std::printf("    %6.0f s  working set %7.1f MB  private %6.1f MB  GDI %4ld  USER %4ld  handles %4ld\n", seconds,
+                s.memory.workingSet / 1048576.0, s.memory.privateBytes / 1048576.0, s.gdi, s.user, s.handles);
     std::fflush(stdout);
     return s;
 }
@@ -166,19 +163,15 @@ E2E_ON_REQUEST(SoakEveryEffect) {
         const bool left = rounds % 3 != 2;
         SendMouse(left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN);
         if (ring)
-            expect([&] { return BandPixel(mark) == kClick; },
-                   "the ring kept its colour while a button was held");
+            expect([&] { return BandPixel(mark) == kClick; }, "the ring kept its colour while a button was held");
         else
-            expect([&] { return MarkWidth(mark) == kGrown; },
-                   "the disc did not grow while a button was held");
+            expect([&] { return MarkWidth(mark) == kGrown; }, "the disc did not grow while a button was held");
         follow({p.x + 9, p.y + 5});  // dragged
         SendMouse(left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP);
         if (ring)
-            expect([&] { return BandPixel(mark) == kBody; },
-                   "the ring kept the click colour after the release");
+            expect([&] { return BandPixel(mark) == kBody; }, "the ring kept the click colour after the release");
         else
-            expect([&] { return MarkWidth(mark) == kDiameter; },
-                   "the disc did not shrink after the release");
+            expect([&] { return MarkWidth(mark) == kDiameter; }, "the disc did not shrink after the release");
 
         if (rounds % 10 == 9) {  // the blink, while Ctrl is held, and steady again after
             SendInputs({KeyEvent(VK_CONTROL, false)});
@@ -244,8 +237,8 @@ E2E_ON_REQUEST(SoakEveryEffect) {
         }
     }
     const double ran = elapsed();
-    std::printf("    %d rounds in %.0f s (%d clicks, %d blinks, %d switches, %d rebuilds)\n", rounds, ran,
-                rounds, blinks, switches - rebuilds, rebuilds);
+    std::printf("    %d rounds in %.0f s (%d clicks, %d blinks, %d switches, %d rebuilds)\n", rounds, ran, rounds,
+                blinks, switches - rebuilds, rebuilds);
     CHECK_EQ(stuck, 0);
     CHECK_EQ(unseen, 0);
 
@@ -267,15 +260,13 @@ E2E_ON_REQUEST(SoakEveryEffect) {
         // libraries and fonts mapped, which come and go with the system's paging; only a gross growth
         // counts there.
         constexpr SIZE_T kPrivateSlack = 2 * 1024 * 1024, kWorkingSetSlack = 8 * 1024 * 1024;
-        std::printf("    from %.0f s to the end: GDI %ld -> %ld, USER %ld -> %ld, handles %ld -> %ld\n",
-                    base.seconds, base.gdi, gdi, base.user, user, base.handles, handles);
+        std::printf("    from %.0f s to the end: GDI %ld -> %ld, USER %ld -> %ld, handles %ld -> %ld\n", base.seconds,
+                    base.gdi, gdi, base.user, user, base.handles, handles);
         if (IsWine())
-            std::printf("    GDI objects by kind:%s ->%s\n", base.gdiKinds.c_str(),
-                        samples.back().gdiKinds.c_str());
+            std::printf("    GDI objects by kind:%s ->%s\n", base.gdiKinds.c_str(), samples.back().gdiKinds.c_str());
         std::printf("    private %.1f -> %.1f MB, working set %.1f -> %.1f MB (peak %.1f MB)\n",
-                    base.memory.privateBytes / 1048576.0, privateBytes / 1048576.0,
-                    base.memory.workingSet / 1048576.0, workingSet / 1048576.0,
-                    samples.back().memory.peakWorkingSet / 1048576.0);
+                    base.memory.privateBytes / 1048576.0, privateBytes / 1048576.0, base.memory.workingSet / 1048576.0,
+                    workingSet / 1048576.0, samples.back().memory.peakWorkingSet / 1048576.0);
         CHECK(gdi <= base.gdi);
         CHECK(user <= base.user);
         CHECK(handles <= base.handles);

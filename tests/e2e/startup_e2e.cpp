@@ -36,7 +36,8 @@ E2E_SCENARIO(MainWindowShowsPanelCentredAndWritesNoProfile) {
     CHECK(ClassName(main) == L"#32770");
     const LONG_PTR style = ::GetWindowLongPtrW(main, GWL_STYLE);
     const LONG_PTR exStyle = ::GetWindowLongPtrW(main, GWL_EXSTYLE);
-    CHECK((style & (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX)) == (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
+    CHECK((style & (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX)) ==
+          (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
     CHECK(!(style & (WS_MAXIMIZEBOX | WS_THICKFRAME)));
     CHECK(exStyle & WS_EX_APPWINDOW);
 

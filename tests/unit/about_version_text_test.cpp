@@ -3,7 +3,10 @@
 #include "app/version_text.h"
 
 TEST(VersionText, LabelRewritesThePunctuationOfTheVersion) {
-    struct Row { const wchar_t* text; const wchar_t* label; };
+    struct Row {
+        const wchar_t* text;
+        const wchar_t* label;
+    };
     const Row rows[] = {
         {L"Ver.:2.3.4.135", L"Glimmora Ver.:2-3-4-135"},
         {L"Ver.:1, 0, 0, 1", L"Glimmora Ver.:1- 0- 0- 1"},

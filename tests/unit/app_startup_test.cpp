@@ -7,15 +7,18 @@
 
 TEST(ExecutableDirectory, AbsoluteFirstArgumentDecidesAndOthersFallBackToTheModulePath) {
     const std::wstring module = L"C:\\Tools\\Glimmora\\Glimmora.exe";
-    struct Row { const wchar_t* firstArgument; const wchar_t* expected; };
+    struct Row {
+        const wchar_t* firstArgument;
+        const wchar_t* expected;
+    };
     const Row rows[] = {
         {L"C:\\Program Files\\Glimmora\\Glimmora.exe", L"C:\\Program Files\\Glimmora"},  // quotes already gone
-        {L"D:\\Glimmora.exe", L"D:"},                     // drive root: the drive, no backslash
+        {L"D:\\Glimmora.exe", L"D:"},  // drive root: the drive, no backslash
         {L"\\\\server\\share\\Glimmora.exe", L"\\\\server\\share"},
-        {L"Glimmora.exe", L"C:\\Tools\\Glimmora"},        // bare name: not the drive root
-        {L"sub\\Glimmora.exe", L"C:\\Tools\\Glimmora"},   // relative: not sub\sub
+        {L"Glimmora.exe", L"C:\\Tools\\Glimmora"},       // bare name: not the drive root
+        {L"sub\\Glimmora.exe", L"C:\\Tools\\Glimmora"},  // relative: not sub\sub
         {L"..\\Glimmora.exe", L"C:\\Tools\\Glimmora"},
-        {L"C:Glimmora.exe", L"C:\\Tools\\Glimmora"},      // drive-relative
+        {L"C:Glimmora.exe", L"C:\\Tools\\Glimmora"},         // drive-relative
         {L"\\Tools\\Glimmora.exe", L"C:\\Tools\\Glimmora"},  // root-relative
         {L"", L"C:\\Tools\\Glimmora"},
     };
@@ -34,7 +37,7 @@ TEST(PathText, FileStemIsTheApplicationName) {
 
 TEST(MainWindowLayout, CentringAndIconOriginTruncateTowardZero) {
     EXPECT_EQ(CentredOffset({100, 60}, {80, 40}), (Point{10, 10}));
-    EXPECT_EQ(CentredOffset({90, 60}, {100, 60}), (Point{-5, 0}));  // 10 px narrower
+    EXPECT_EQ(CentredOffset({90, 60}, {100, 60}), (Point{-5, 0}));   // 10 px narrower
     EXPECT_EQ(CentredOffset({97, 60}, {100, 63}), (Point{-1, -1}));  // 3 px: -1, not -2
     EXPECT_EQ(IconOrigin({36, 36}, {32, 32}), (Point{2, 2}));
     EXPECT_EQ(IconOrigin({33, 33}, {32, 32}), (Point{1, 1}));

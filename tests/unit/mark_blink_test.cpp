@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "base/virtual_keys.h"
 #include "fake_key_poll.h"
 #include "mark/blink.h"
-#include "base/virtual_keys.h"
 
 namespace {
 std::vector<int> Shown(BlinkState& state, int alpha, int trigger, int period, int ticks, bool ctrl = false,
@@ -23,8 +23,7 @@ std::vector<int> Shown(int alpha, int trigger, int period, int ticks) {
 
 TEST(Blink, FullAlphaCyclesForPeriods1And5And10) {
     EXPECT_EQ(Shown(255, 0, 1, 7), (std::vector<int>{255, 0, 0, 255, 0, 0, 255}));
-    EXPECT_EQ(Shown(255, 0, 5, 13),
-              (std::vector<int>{255, 204, 153, 102, 51, 0, 0, 51, 102, 153, 204, 255, 204}));
+    EXPECT_EQ(Shown(255, 0, 5, 13), (std::vector<int>{255, 204, 153, 102, 51, 0, 0, 51, 102, 153, 204, 255, 204}));
 
     std::vector<int> period10{255};
     for (int v = 230; v >= 5; v -= 25) period10.push_back(v);
@@ -63,8 +62,7 @@ TEST(Blink, TriggerKeyHoldsTheAlphaSteadyWhileUpAndResumesInTheSameDirection) {
 TEST(Blink, UnknownTriggersNeverBlink) {
     for (int trigger : {3, -1, 99}) {
         BlinkState s;
-        EXPECT_EQ(Shown(s, 200, trigger, 5, 3, true, true), (std::vector<int>{200, 200, 200}))
-            << "trigger " << trigger;
+        EXPECT_EQ(Shown(s, 200, trigger, 5, 3, true, true), (std::vector<int>{200, 200, 200})) << "trigger " << trigger;
     }
 }
 

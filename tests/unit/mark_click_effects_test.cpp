@@ -2,11 +2,11 @@
 
 #include <vector>
 
+#include "base/virtual_keys.h"
 #include "fake_key_poll.h"
 #include "mark/click_tick.h"
 #include "mark/colour_swap.h"
 #include "mark/press_to_grow.h"
-#include "base/virtual_keys.h"
 
 using Keys = std::vector<std::uint16_t>;
 

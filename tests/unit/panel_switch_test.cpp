@@ -45,8 +45,8 @@ TEST(TransparencyAlpha, LowByteOfTheTruncatedProduct) {
     const Row rows[] = {
         {0, 0},        {1, 2},         {50, 127}, {100, 255},
         {101, 1},      {120, 50},      {-1, 254}, {-100, 1},  // truncated toward zero, then the low byte
-        {8421504, 19},                  // the largest that 32 bits multiply without overflow
-        {INT_MAX, 99}, {INT_MIN, 154},  // would overflow 32 bits
+        {8421504, 19},                                        // the largest that 32 bits multiply without overflow
+        {INT_MAX, 99}, {INT_MIN, 154},                        // would overflow 32 bits
     };
     for (const Row& r : rows) EXPECT_EQ(AlphaFromTransparency(r.transparency), r.alpha) << r.transparency;
 }

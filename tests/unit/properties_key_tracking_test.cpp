@@ -28,8 +28,7 @@ void ExpectSelection(const HotKeyEntry& e, std::uint16_t key, std::uint16_t modi
 }  // namespace
 
 TEST(KeyClass, ModifierVariantsShareABitAndAppsCountsAsWin) {
-    for (std::uint16_t c : {vk::kShift, vk::kLShift, vk::kRShift})
-        EXPECT_EQ(ModifierFlagOfKey(c), kHotKeyFShift);
+    for (std::uint16_t c : {vk::kShift, vk::kLShift, vk::kRShift}) EXPECT_EQ(ModifierFlagOfKey(c), kHotKeyFShift);
     for (std::uint16_t c : {vk::kControl, vk::kLControl, vk::kRControl})
         EXPECT_EQ(ModifierFlagOfKey(c), kHotKeyFControl);
     for (std::uint16_t c : {vk::kMenu, vk::kLMenu, vk::kRMenu}) EXPECT_EQ(ModifierFlagOfKey(c), kHotKeyFAlt);

@@ -20,8 +20,7 @@ TEST(HotKeyModifiers, RoundTripsKeepTheFourBitsAndDropTheRest) {
     }
     for (unsigned field = 0; field <= 0x1F; ++field) {
         const auto flags = static_cast<std::uint16_t>(field);
-        EXPECT_EQ(ModifiersToFieldFlags(FieldFlagsToModifiers(flags)),
-                  static_cast<std::uint16_t>(field & 0x17u))
+        EXPECT_EQ(ModifiersToFieldFlags(FieldFlagsToModifiers(flags)), static_cast<std::uint16_t>(field & 0x17u))
             << "field " << field;
     }
     // Bits outside the four (MOD_NOREPEAT, high bits, a negative value) are dropped.

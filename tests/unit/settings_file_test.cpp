@@ -10,7 +10,7 @@ namespace {
 
 // A profile in memory that remembers what was asked of it, in order.
 class MemoryProfile final : public ProfileReader, public ProfileWriter {
-public:
+  public:
     std::map<std::wstring, int> values;
     mutable std::vector<std::wstring> reads;
     std::vector<std::pair<std::wstring, std::wstring>> writes;
@@ -41,9 +41,9 @@ TEST(SettingsFile, LoadReadsTwelveKeysInOrderWithCurrentValuesAsFallback) {
     MemoryProfile profile;
     Settings s;
     LoadSettings(s, profile);
-    const std::vector<std::wstring> expected = {L"COLORCODE", L"TRANS",       L"SHAPE",       L"SIZE",
-                                                L"RPHTOKEYFLAG", L"RPHOTKEY", L"RPMODIFIERS", L"TENMETU",
-                                                L"TENMETUTIME", L"TENMETUTRIG", L"MOUSEMON", L"HAMON"};
+    const std::vector<std::wstring> expected = {L"COLORCODE",    L"TRANS",       L"SHAPE",       L"SIZE",
+                                                L"RPHTOKEYFLAG", L"RPHOTKEY",    L"RPMODIFIERS", L"TENMETU",
+                                                L"TENMETUTIME",  L"TENMETUTRIG", L"MOUSEMON",    L"HAMON"};
     EXPECT_TRUE(profile.reads == expected);
     const Settings defaults;
     EXPECT_EQ(s.transparency, defaults.transparency);
@@ -55,8 +55,8 @@ TEST(SettingsFile, LoadReadsTwelveKeysInOrderWithCurrentValuesAsFallback) {
 
 TEST(SettingsFile, LoadTakesValuesAsReadButNeverPositionControlOrSensitivity) {
     MemoryProfile profile;
-    profile.values = {{L"POSCTL", 7}, {L"KANDO", 99}, {L"COLORCODE", 4}, {L"SIZE", 9}, {L"TRANS", 120},
-                      {L"TENMETUTIME", 0}, {L"SHAPE", -2}};
+    profile.values = {{L"POSCTL", 7},  {L"KANDO", 99},      {L"COLORCODE", 4}, {L"SIZE", 9},
+                      {L"TRANS", 120}, {L"TENMETUTIME", 0}, {L"SHAPE", -2}};
     Settings s;
     s.positionControl = 3;
     s.sensitivity = 4;
@@ -80,10 +80,10 @@ TEST(SettingsFile, SaveWritesFourteenKeysInOrderAsDecimalText) {
     Settings s;
     EXPECT_TRUE(SaveSettings(s, profile));
     const std::vector<std::pair<std::wstring, std::wstring>> defaults = {
-        {L"COLORCODE", L"0"}, {L"TRANS", L"50"},       {L"SHAPE", L"0"},       {L"SIZE", L"3"},
-        {L"POSCTL", L"0"},    {L"KANDO", L"0"},        {L"RPHTOKEYFLAG", L"0"}, {L"RPHOTKEY", L"90"},
-        {L"RPMODIFIERS", L"1"}, {L"TENMETU", L"0"},    {L"TENMETUTIME", L"5"}, {L"TENMETUTRIG", L"0"},
-        {L"MOUSEMON", L"0"},  {L"HAMON", L"0"}};
+        {L"COLORCODE", L"0"},   {L"TRANS", L"50"},  {L"SHAPE", L"0"},        {L"SIZE", L"3"},
+        {L"POSCTL", L"0"},      {L"KANDO", L"0"},   {L"RPHTOKEYFLAG", L"0"}, {L"RPHOTKEY", L"90"},
+        {L"RPMODIFIERS", L"1"}, {L"TENMETU", L"0"}, {L"TENMETUTIME", L"5"},  {L"TENMETUTRIG", L"0"},
+        {L"MOUSEMON", L"0"},    {L"HAMON", L"0"}};
     EXPECT_TRUE(profile.writes == defaults);
 
     MemoryProfile negative;

@@ -62,8 +62,7 @@ TEST_F(DataExchangeTest, RadioIndexCountsButtonsInTemplateOrderWithinTheGroup) {
     for (int index = 0; index < 6; ++index) {
         SCOPED_TRACE(index);
         Radio(GLM_IDC_SIZE_20, index);
-        for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(State(kSizeButtons[i]), i == index ? BST_CHECKED : BST_UNCHECKED);
+        for (int i = 0; i < 6; ++i) EXPECT_EQ(State(kSizeButtons[i]), i == index ? BST_CHECKED : BST_UNCHECKED);
         EXPECT_EQ(ReadRadio(GLM_IDC_SIZE_20), index);
     }
     EXPECT_EQ(State(GLM_IDC_COLOR_LIGHTBLUE), BST_CHECKED);

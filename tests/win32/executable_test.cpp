@@ -40,17 +40,14 @@ class Executable : public ::testing::Test {
     static void SetUpTestSuite() {
         std::ifstream in(ExeFile(), std::ios::binary);
         s_file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        s_headers =
-            ReadAt(s_file, 0, s_dos) && ReadAt(s_file, static_cast<std::size_t>(s_dos.e_lfanew), s_nt);
+        s_headers = ReadAt(s_file, 0, s_dos) && ReadAt(s_file, static_cast<std::size_t>(s_dos.e_lfanew), s_nt);
     }
     void SetUp() override {
         if (ExeFile().empty()) GTEST_SKIP() << "GLIMMORA_EXE is not set";
         ASSERT_TRUE(s_headers) << "cannot read the PE headers of " << ExeFile();
     }
 
-    static const IMAGE_DATA_DIRECTORY& Directory(int entry) {
-        return s_nt.OptionalHeader.DataDirectory[entry];
-    }
+    static const IMAGE_DATA_DIRECTORY& Directory(int entry) { return s_nt.OptionalHeader.DataDirectory[entry]; }
 
     // Where an address of the loaded image lies in the file; past the end when no section holds it.
     static std::size_t FileOffset(DWORD rva) {

@@ -112,8 +112,7 @@ class LoopScript {
     LoopScript& operator=(const LoopScript&) = delete;
 
     void Post(std::function<void()> step) {
-        ::PostMessageW(m_hwnd, kRunStep, 0,
-                       reinterpret_cast<LPARAM>(new std::function<void()>(std::move(step))));
+        ::PostMessageW(m_hwnd, kRunStep, 0, reinterpret_cast<LPARAM>(new std::function<void()>(std::move(step))));
     }
     void ArmSafety(std::function<void()> stop) {
         m_stop = std::move(stop);
@@ -357,8 +356,8 @@ TEST_F(ModalLoop, EndingFromAMessageSentByAnotherThreadWakesTheLoop) {
 // while the About box it opens from its system menu ends on either; Close ends the main window.
 TEST_F(ModalLoop, MainWindowIgnoresEnterAndEscapeButItsAboutBoxEndsOnThem) {
     std::error_code error;
-    const auto directory = std::filesystem::temp_directory_path() /
-                           ("glimmora-modal-" + std::to_string(::GetCurrentProcessId()));
+    const auto directory =
+        std::filesystem::temp_directory_path() / ("glimmora-modal-" + std::to_string(::GetCurrentProcessId()));
     std::filesystem::create_directories(directory, error);
 
     struct Opening {

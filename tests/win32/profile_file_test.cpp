@@ -38,8 +38,8 @@ class ProfileFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
         static int counter = 0;
-        m_dir = fs::temp_directory_path() / ("glimmora-profile-" + std::to_string(::GetCurrentProcessId()) +
-                                             "-" + std::to_string(++counter));
+        m_dir = fs::temp_directory_path() /
+                ("glimmora-profile-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter));
         fs::remove_all(m_dir);
         ASSERT_TRUE(fs::create_directories(m_dir));
     }
@@ -82,11 +82,10 @@ TEST_F(ProfileFileTest, SaveReplacesKeysInPlaceAppendsMissingOnesAndKeepsEveryth
     ProfileFile file(Ini());
     EXPECT_TRUE(SaveSettings(s, file));
 
-    EXPECT_EQ(ReadLines(Ini()),
-              (Lines{"[OTHER]",        "SIZE=9",      "[SYSTEM]",      "SIZE=5",    "FOREIGN=abc",
-                     "COLORCODE=4",    "TRANS=50",    "SHAPE=0",       "POSCTL=0",  "KANDO=0",
-                     "RPHTOKEYFLAG=0", "RPHOTKEY=-1", "RPMODIFIERS=1", "TENMETU=0", "TENMETUTIME=5",
-                     "TENMETUTRIG=0",  "MOUSEMON=0",  "HAMON=0",       "[LAST]",    "B=2"}));
+    EXPECT_EQ(ReadLines(Ini()), (Lines{"[OTHER]",        "SIZE=9",      "[SYSTEM]",      "SIZE=5",    "FOREIGN=abc",
+                                       "COLORCODE=4",    "TRANS=50",    "SHAPE=0",       "POSCTL=0",  "KANDO=0",
+                                       "RPHTOKEYFLAG=0", "RPHOTKEY=-1", "RPMODIFIERS=1", "TENMETU=0", "TENMETUTIME=5",
+                                       "TENMETUTRIG=0",  "MOUSEMON=0",  "HAMON=0",       "[LAST]",    "B=2"}));
 
     // And what was written reads back, the negative value included.
     Settings loaded;
@@ -154,8 +153,7 @@ TEST_F(ProfileFileTest, MalformedValuesAreTakenAsTheProfileApiReadsThem) {
     };
     for (const auto& r : reads) {
         SCOPED_TRACE(std::string(r.key, r.key + std::wcslen(r.key)));
-        EXPECT_EQ(r.field,
-                  static_cast<int>(::GetPrivateProfileIntW(L"SYSTEM", r.key, r.fallback, Ini().c_str())));
+        EXPECT_EQ(r.field, static_cast<int>(::GetPrivateProfileIntW(L"SYSTEM", r.key, r.fallback, Ini().c_str())));
     }
     // Both systems take a sign and skip leading blanks.
     EXPECT_EQ(s.hotKeyCode, -5);

@@ -158,8 +158,8 @@ class Sink {
         wc.hInstance = ::GetModuleHandleW(nullptr);
         wc.lpszClassName = L"GlimmoraTestSink";
         ::RegisterClassW(&wc);
-        m_hwnd = ::CreateWindowExW(0, wc.lpszClassName, L"sink", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
-                                   200, 100, nullptr, nullptr, wc.hInstance, nullptr);
+        m_hwnd = ::CreateWindowExW(0, wc.lpszClassName, L"sink", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100,
+                                   nullptr, nullptr, wc.hInstance, nullptr);
         s_downs = 0;
     }
     ~Sink() { ::DestroyWindow(m_hwnd); }
@@ -203,9 +203,7 @@ struct FieldDialog {
 std::optional<Settings> RunModal(const Settings& settings, const std::function<void(HWND)>& user) {
     Thread helper([&] {
         HWND window = nullptr;
-        WaitFor([&] {
-            return (window = ::FindWindowW(L"#32770", kPropertiesCaption)) && ::IsWindowVisible(window);
-        });
+        WaitFor([&] { return (window = ::FindWindowW(L"#32770", kPropertiesCaption)) && ::IsWindowVisible(window); });
         if (window) user(window);
         if (!WaitFor([&] { return !::IsWindow(window); })) ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
     });
@@ -221,9 +219,7 @@ HWND FocusOf(HWND window) {
 
 void Press(HWND dialog, int id) { ::PostMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
-bool Checked(HWND dialog, int id) {
-    return ::SendMessageW(::GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool Checked(HWND dialog, int id) { return ::SendMessageW(::GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 // Holds a combination from another thread's window, as another program would.
 class Holder {
@@ -334,9 +330,7 @@ TEST_F(Properties, ShiftTabIntoTheFieldLeavesNoKeyHeld) {
 
     // Both releases went on past the field's hook. (Checking the key state alone is not enough
     // under Wine: the next X focus event resets keys X does not see held.)
-    const auto shiftUps = [&] {
-        return others.Ups(VK_SHIFT) + others.Ups(VK_LSHIFT) + others.Ups(VK_RSHIFT);
-    };
+    const auto shiftUps = [&] { return others.Ups(VK_SHIFT) + others.Ups(VK_LSHIFT) + others.Ups(VK_RSHIFT); };
     EXPECT_TRUE(PumpUntil(d.dialog.Hwnd(), [&] { return shiftUps() == 1 && others.Ups(VK_TAB) == 1; }));
     EXPECT_FALSE(HeldForOthers(VK_SHIFT));
     EXPECT_FALSE(HeldForOthers(VK_TAB));

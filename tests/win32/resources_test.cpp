@@ -55,8 +55,7 @@ class Reader {
 
     std::wstring ReadString() {
         std::wstring text;
-        for (wchar_t c = static_cast<wchar_t>(Read<WORD>()); m_ok && c != 0;
-             c = static_cast<wchar_t>(Read<WORD>())) {
+        for (wchar_t c = static_cast<wchar_t>(Read<WORD>()); m_ok && c != 0; c = static_cast<wchar_t>(Read<WORD>())) {
             text += c;
         }
         return text;
@@ -71,9 +70,7 @@ class Reader {
         return ReadString();
     }
 
-    void Skip(std::size_t bytes) {
-        m_offset = bytes > m_blob.size - m_offset ? m_blob.size : m_offset + bytes;
-    }
+    void Skip(std::size_t bytes) { m_offset = bytes > m_blob.size - m_offset ? m_blob.size : m_offset + bytes; }
 
   private:
     Blob m_blob;
@@ -171,8 +168,8 @@ class Resources : public ::testing::Test {
     static void SetUpTestSuite() {
         s_path = ExePath();
         if (!s_path.empty()) {
-            s_module = LoadLibraryExW(s_path.c_str(), nullptr,
-                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+            s_module =
+                LoadLibraryExW(s_path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
         }
     }
     static void TearDownTestSuite() {
@@ -257,15 +254,14 @@ TEST_F(Resources, DialogFramesAreExact) {
 }
 
 TEST_F(Resources, AboutBoxAndPanelControls) {
-    ExpectItems(
-        Template(GLM_IDD_ABOUTBOX),
-        {
-            {GLM_IDC_STATIC, L"static", L"#128", 0x50000003, {14, 14, 20, 20}},
-            {GLM_IDC_VERSION, L"static", L"Glimmora、バージョン 1.0", 0x50020080, {42, 14, 114, 8}},
-            {GLM_IDC_STATIC, L"static", L"Copyright (C) 2026 Brindlecove", 0x50020000, {42, 26, 114, 8}},
-            {IDOK, L"button", L"OK", 0x50030001, {113, 41, 50, 14}},
-            {GLM_IDC_LINK, L"syslink", L"<a>Brindlecoveホームページ</a>", 0x50010000, {12, 42, 78, 11}},
-        });
+    ExpectItems(Template(GLM_IDD_ABOUTBOX),
+                {
+                    {GLM_IDC_STATIC, L"static", L"#128", 0x50000003, {14, 14, 20, 20}},
+                    {GLM_IDC_VERSION, L"static", L"Glimmora、バージョン 1.0", 0x50020080, {42, 14, 114, 8}},
+                    {GLM_IDC_STATIC, L"static", L"Copyright (C) 2026 Brindlecove", 0x50020000, {42, 26, 114, 8}},
+                    {IDOK, L"button", L"OK", 0x50030001, {113, 41, 50, 14}},
+                    {GLM_IDC_LINK, L"syslink", L"<a>Brindlecoveホームページ</a>", 0x50010000, {12, 42, 78, 11}},
+                });
     ExpectItems(Template(GLM_IDD_PANEL),
                 {
                     {GLM_IDC_ONOFF, L"button", L"ON", 0x50011003, {7, 7, 66, 39}},
@@ -357,8 +353,7 @@ TEST_F(Resources, VersionResourceAsTheAboutBoxReadsIt) {
         std::wstring path = std::wstring(L"\\StringFileInfo\\041104b0\\") + name;
         void* found = nullptr;
         UINT chars = 0;
-        if (!VerQueryValueW(block.data(), path.c_str(), &found, &chars) || found == nullptr)
-            return std::wstring();
+        if (!VerQueryValueW(block.data(), path.c_str(), &found, &chars) || found == nullptr) return std::wstring();
         return std::wstring(static_cast<const wchar_t*>(found));
     };
     EXPECT_EQ(text(L"ProductVersion"), L"2.3.4.135");
@@ -413,8 +408,8 @@ TEST_F(Resources, IconGroupHoldsTenImagesOf32Bits) {
         EXPECT_EQ(isPng, sides[i] >= 64);
         if (isPng) {
             auto bigEndian = [&](std::size_t at) {
-                return int(image.data[at]) << 24 | int(image.data[at + 1]) << 16 |
-                       int(image.data[at + 2]) << 8 | int(image.data[at + 3]);
+                return int(image.data[at]) << 24 | int(image.data[at + 1]) << 16 | int(image.data[at + 2]) << 8 |
+                       int(image.data[at + 3]);
             };
             EXPECT_EQ(std::memcmp(image.data + 12, "IHDR", 4), 0);
             EXPECT_EQ(bigEndian(16), sides[i]);
@@ -451,9 +446,9 @@ TEST_F(Resources, Manifest) {
     Blob manifest = FindBlob(s_module, RT_MANIFEST, 1, kEnglishUs);
     ASSERT_NE(manifest.data, nullptr) << "manifest 1 in language 1033";
     const std::string xml(reinterpret_cast<const char*>(manifest.data), manifest.size);
-    for (const char* needle : {"name=\"Microsoft.Windows.Common-Controls\"", "version=\"6.0.0.0\"",
-                               "processorArchitecture=\"amd64\"", "publicKeyToken=\"6595b64144ccf1df\"",
-                               "level=\"asInvoker\"", "uiAccess=\"false\"", ">True/PM</dpiAware>"}) {
+    for (const char* needle :
+         {"name=\"Microsoft.Windows.Common-Controls\"", "version=\"6.0.0.0\"", "processorArchitecture=\"amd64\"",
+          "publicKeyToken=\"6595b64144ccf1df\"", "level=\"asInvoker\"", "uiAccess=\"false\"", ">True/PM</dpiAware>"}) {
         EXPECT_NE(xml.find(needle), std::string::npos) << needle;
     }
 
@@ -464,12 +459,10 @@ TEST_F(Resources, Manifest) {
     const std::size_t begin = xml.find(open);
     ASSERT_NE(begin, std::string::npos) << open;
     const std::string compatibility = xml.substr(begin, xml.find("</compatibility>", begin) - begin);
-    for (const char* system :
-         {"{e2011457-1546-43c5-a5fe-008deee3d3f0}", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
-          "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
-          "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {
-        EXPECT_NE(compatibility.find(std::string("<supportedOS Id=\"") + system + "\"/>"), std::string::npos)
-            << system;
+    for (const char* system : {"{e2011457-1546-43c5-a5fe-008deee3d3f0}", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
+                               "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
+                               "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {
+        EXPECT_NE(compatibility.find(std::string("<supportedOS Id=\"") + system + "\"/>"), std::string::npos) << system;
     }
 }
 

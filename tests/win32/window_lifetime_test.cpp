@@ -56,8 +56,8 @@ class WindowLifetimeTest : public ::testing::Test {
   protected:
     void SetUp() override {
         static int counter = 0;
-        m_dir = fs::temp_directory_path() / ("glimmora-lifetime-" + std::to_string(::GetCurrentProcessId()) +
-                                             "-" + std::to_string(++counter));
+        m_dir = fs::temp_directory_path() /
+                ("glimmora-lifetime-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter));
         fs::remove_all(m_dir);
         ASSERT_TRUE(fs::create_directories(m_dir));
         std::ofstream(m_dir / "Glimmora.ini", std::ios::binary) << kProfile;
