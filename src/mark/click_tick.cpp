@@ -9,20 +9,22 @@ bool EitherButtonPressed(KeyPoll& keys) {
     const bool right = ButtonPressed(keys, vk::kRButton);
     return left || right;
 }
+// Only the exact shape values run effects; other ring values (from an edited profile) run none.
+bool RippleOn(const MarkParams& p) { return p.rippleEnabled != 0 && p.shape == kCircleShape; }
+bool GrowOn(const MarkParams& p) { return p.clickMonitor != 0 && p.shape == kCircleShape; }
+bool ColourSwapOn(const MarkParams& p) { return p.clickMonitor != 0 && p.shape == kRingShape; }
 }  // namespace
+
+bool ClickEffectsOn(const MarkParams& params) { return RippleOn(params) || GrowOn(params) || ColourSwapOn(params); }
 
 ClickTickResult ClickTick(ClickEffects& effects, const MarkParams& params, Rect windowRect, int clientWidth,
                           KeyPoll& keys) {
     ClickTickResult out;
-    // Only the exact shape values run effects; other ring values (from an edited profile) run none.
-    const bool circle = params.shape == kCircleShape;
-    const bool ring = params.shape == kRingShape;
-
-    if (params.rippleEnabled != 0 && circle) {
+    if (RippleOn(params)) {
         // The first query of the tick: a click shorter than a tick is seen here through bit 0 alone.
         if (RippleStep(effects.ripple, ButtonPressed(keys, vk::kLButton), clientWidth)) out.repaint = true;
     }
-    if (params.clickMonitor != 0 && circle) {
+    if (GrowOn(params)) {
         const Reshape reshape = GrowStep(effects.grow, EitherButtonPressed(keys), windowRect);
         if (reshape.apply) {
             out.reshape = true;
@@ -30,7 +32,7 @@ ClickTickResult ClickTick(ClickEffects& effects, const MarkParams& params, Rect 
         }
         if (reshape.repaint) out.repaint = true;
     }
-    if (params.clickMonitor != 0 && ring) {
+    if (ColourSwapOn(params)) {
         if (ColourSwapStep(effects.clickState, EitherButtonPressed(keys))) out.repaint = true;
     }
     return out;

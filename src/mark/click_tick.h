@@ -28,3 +28,6 @@ struct ClickTickResult {
 // (press-to-grow), then left, right (colour swap), for the steps that run.
 ClickTickResult ClickTick(ClickEffects& effects, const MarkParams& params, Rect windowRect, int clientWidth,
                           KeyPoll& keys);
+
+// Whether any click effect runs for these parameters: the click timer runs only then.
+bool ClickEffectsOn(const MarkParams& params);

@@ -26,7 +26,8 @@ class AsyncKeyPoll final : public KeyPoll {
 
 Region EllipticRegion(const Rect& r) { return Region(::CreateEllipticRgn(r.left, r.top, r.right, r.bottom)); }
 
-void SetAlpha(HWND hwnd, std::uint8_t alpha) { ::SetLayeredWindowAttributes(hwnd, 0x00FFFFFF, alpha, LWA_ALPHA); }
+// Posted by the input hook's thread when the pointer has moved (see MoveCoalescer).
+constexpr UINT kPointerMoved = WM_APP + 1;
 
 }  // namespace
 
@@ -56,6 +57,11 @@ bool PointerWin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     // The mark's size is its own (size table, press-to-grow) in pixels on every monitor: a resize from
     // anyone else, such as a rescaling on a move to a monitor of another scale, would leave the region
     // cut for the old size and be kept by every later placement.
+    if (message == kPointerMoved) {
+        OnPointerMoved();
+        result = 0;
+        return true;
+    }
     if (message == WM_WINDOWPOSCHANGING && m_size.cx > 0) {
         auto& pos = *reinterpret_cast<WINDOWPOS*>(lParam);
         if (!(pos.flags & SWP_NOSIZE)) {
@@ -70,7 +76,7 @@ bool PointerWin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
 void PointerWin::SetUp() {
     ::SetWindowLongPtrW(m_hwnd, GWL_EXSTYLE,
                         ::GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE) | WS_EX_LAYERED | WS_EX_TRANSPARENT);
-    SetAlpha(m_hwnd, m_params.alpha);
+    SetAlpha(m_params.alpha);
     m_bodyBrush.reset(::CreateSolidBrush(m_params.markColour));
     m_clickBrush.reset(::CreateSolidBrush(m_params.clickColour));
     m_ripplePen.reset(::CreatePen(PS_SOLID, kRipplePenWidth, m_params.clickColour));
@@ -90,19 +96,33 @@ void PointerWin::SetUp() {
     GiveRegionToWindow(m_hwnd, std::move(region), true);
 
     ArmFollowTimer();
-    ::SetTimer(m_hwnd, kBlinkTimerId, kBlinkIntervalMs, nullptr);
-    ::SetTimer(m_hwnd, kClickTimerId, kClickIntervalMs, nullptr);
+    // A timer whose effect is off would only find nothing to do, every 50 or 20 ms, for hours.
+    if (m_params.blinkEnabled != 0) ::SetTimer(m_hwnd, kBlinkTimerId, kBlinkIntervalMs, nullptr);
+    if (ClickEffectsOn(m_params)) ::SetTimer(m_hwnd, kClickTimerId, kClickIntervalMs, nullptr);
 
     // Vista and 7 only: keep the mark above the flipped windows of the Flip3D task view.
     if (IsWindowsVersionOrGreater(6, 0) && !IsWindowsVersionOrGreater(6, 2)) KeepAboveFlip3D(m_hwnd);
     FollowCursor();
+    // Without the hook the follow poll alone keeps the mark on the pointer, as it does for moves
+    // that are no input (another program's SetCursorPos).
+    m_moveHook = PointerMoveHook::Start(m_hwnd, kPointerMoved, m_moves);
 }
 
-// Runs every 10 ms for hours: no allocation, and the sibling look-ups only when the mark is shown.
+// A move as input arrived: placed at once, by the same rules as the poll, at the newest position of
+// however many moves came since the last wake-up. The poll is then due a full interval later.
+void PointerWin::OnPointerMoved() {
+    Place(m_moves.Take());
+    ArmFollowTimer();
+}
+
 void PointerWin::FollowCursor() {
     POINT cursor{};
-    const std::optional<Point> read =
-        ::GetCursorPos(&cursor) ? std::optional<Point>(Point{cursor.x, cursor.y}) : std::nullopt;
+    Place(::GetCursorPos(&cursor) ? std::optional<Point>(Point{cursor.x, cursor.y}) : std::nullopt);
+}
+
+// Runs every 10 ms for hours and on every input move: no allocation, and the sibling look-ups only
+// when the mark is shown.
+void PointerWin::Place(const std::optional<Point>& read) {
     RECT main{};
     if (HWND mainWindow = ::GetParent(m_panelWindow)) ::GetWindowRect(mainWindow, &main);
     switch (DecideFollow(read, ToRect(main))) {
@@ -174,7 +194,14 @@ void PointerWin::OnFollowTick() {
 // Steps only while blink is enabled (BlinkTick answers nothing otherwise).
 void PointerWin::OnBlinkTick() {
     AsyncKeyPoll keys;
-    if (const auto alpha = BlinkTick(m_blink, m_params, keys)) SetAlpha(m_hwnd, *alpha);
+    if (const auto alpha = BlinkTick(m_blink, m_params, keys)) SetAlpha(*alpha);
+}
+
+// A steady blink (its key up) answers the same alpha tick after tick: the window already has it.
+void PointerWin::SetAlpha(std::uint8_t alpha) {
+    if (alpha == m_alphaShown) return;
+    ::SetLayeredWindowAttributes(m_hwnd, 0x00FFFFFF, alpha, LWA_ALPHA);
+    m_alphaShown = alpha;
 }
 
 void PointerWin::OnClickTick() {
@@ -223,6 +250,7 @@ HBRUSH PointerWin::OnCtlColor(HDC, HWND, UINT kind) {
 // The system would kill the window's timers with it anyway; they are killed here, first thing, so
 // that the teardown keeps the program's order: the timers, then the window.
 void PointerWin::OnDestroy() {
+    m_moveHook.reset();
     ::KillTimer(m_hwnd, kFollowTimerId);
     ::KillTimer(m_hwnd, kBlinkTimerId);
     ::KillTimer(m_hwnd, kClickTimerId);

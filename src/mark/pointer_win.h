@@ -1,5 +1,6 @@
 #pragma once
-// The mark: a layered, click-through tool window cut into a disc or a ring, driven by three timers.
+// The mark: a layered, click-through tool window cut into a disc or a ring. It follows the pointer's
+// input as it arrives, and a poll timer besides; two more timers drive its effects while they are on.
 #include <windows.h>
 
 #include <memory>
@@ -7,6 +8,8 @@
 #include "mark/blink.h"
 #include "mark/click_tick.h"
 #include "mark/mark_params.h"
+#include "mark/move_coalescer.h"
+#include "mark/pointer_move_hook.h"
 #include "platform/dialog.h"
 #include "platform/handles.h"
 
@@ -32,9 +35,12 @@ class PointerWin final : public Dialog {
     void OnFollowTick();
     void OnBlinkTick();
     void OnClickTick();
+    void OnPointerMoved();
     void FollowCursor();
+    void Place(const std::optional<Point>& pointer);
     bool AlreadyOnTopAt(Point at, const RECT& current) const;
     void ArmFollowTimer();
+    void SetAlpha(std::uint8_t alpha);
 
     const HWND m_panelWindow;
     const MarkParams m_params;
@@ -45,4 +51,7 @@ class PointerWin final : public Dialog {
     BlinkState m_blink;
     ClickEffects m_effects;
     bool m_followArmed = false;
+    int m_alphaShown = -1;                        // what the window has now; -1 before the first
+    MoveCoalescer m_moves;                        // filled by the hook's thread
+    std::unique_ptr<PointerMoveHook> m_moveHook;  // declared after m_moves: it goes first
 };

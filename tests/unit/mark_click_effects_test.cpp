@@ -154,3 +154,18 @@ TEST(ClickTick, GrownDiscShrinksOnTheReleaseTickAfterTheRippleStep) {
     ClickTick(fx, Circle(true, true), kWindow, kWidth, keys);
     EXPECT_EQ(fx.ripple.radius, 3) << "the ring grows by the normal width";
 }
+
+// The click timer is left out when no effect runs: that must be exactly when a tick would do nothing.
+TEST(ClickTick, TheTimerRunsExactlyWhenATickWouldAskForAButton) {
+    for (int shape : {0, 1, 2, -1})
+        for (bool ripple : {false, true})
+            for (bool monitor : {false, true}) {
+                MarkParams p = Circle(ripple, monitor);
+                p.shape = shape;
+                FakeKeyPoll keys;
+                ClickEffects fx;
+                ClickTick(fx, p, kWindow, kWidth, keys);
+                EXPECT_EQ(ClickEffectsOn(p), !keys.asked.empty())
+                    << "shape " << shape << " ripple " << ripple << " monitor " << monitor;
+            }
+}
