@@ -22,7 +22,7 @@ BOOL CGlimmoraDlg::OnInitDialog() {
         wchar_t text[256] = {};
         if (::LoadStringW(::GetModuleHandleW(nullptr), GLM_IDS_ABOUTBOX, text, 256) > 0 && text[0]) {
             ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-            ::AppendMenuW(menu, MF_STRING, kAboutCommand, text);
+            ::AppendMenuW(menu, MF_STRING, GLM_IDM_ABOUTBOX, text);
         }
     }
     ::SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));

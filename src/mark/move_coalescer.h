@@ -10,7 +10,7 @@
 
 // Hands the newest position from the hook's thread to the mark's thread.
 class MoveCoalescer {
-public:
+  public:
     // Hook's thread: `p` becomes the newest position.
     void Store(Point p) noexcept;
     // Hook's thread: true when the mark's thread must be woken, false when a wake-up is still on its
@@ -19,7 +19,7 @@ public:
     // Mark's thread, once woken: the newest position. The next claim wakes it again.
     Point Take() noexcept;
 
-private:
+  private:
     std::atomic<std::uint64_t> m_newest{0};
     std::atomic<bool> m_wakePending{false};
 };
@@ -29,7 +29,7 @@ private:
 // wakes it at once; within a fast sweep, the wake-up waits until `gapUs` after the last one, so the
 // sweep is placed at that pace and its end no later than one gap after it.
 class WakePacer {
-public:
+  public:
     explicit constexpr WakePacer(std::int64_t gapUs) : m_gapUs(gapUs) {}
     // A move at `nowUs`: true to wake the mark's thread now; otherwise a wake-up is Due().
     bool OnMove(std::int64_t nowUs) noexcept;
@@ -38,7 +38,7 @@ public:
     // The hook's thread woke at `nowUs` for a due wake-up: true to wake the mark's thread now.
     bool OnDue(std::int64_t nowUs) noexcept;
 
-private:
+  private:
     std::int64_t m_gapUs;
     std::int64_t m_lastWakeUs = INT64_MIN / 2;
     bool m_deferred = false;

@@ -9,7 +9,7 @@
 #include "platform/handles.h"
 
 class PointerMoveHook {
-public:
+  public:
     // Posts `message` to `window` for the moves stored in `moves`, paced (see WakePacer). Null when the
     // hook cannot be had: the follow poll alone then keeps the mark on the pointer. One at a time.
     static std::unique_ptr<PointerMoveHook> Start(HWND window, UINT message, MoveCoalescer& moves);
@@ -18,7 +18,7 @@ public:
     PointerMoveHook(const PointerMoveHook&) = delete;
     PointerMoveHook& operator=(const PointerMoveHook&) = delete;
 
-private:
+  private:
     PointerMoveHook() = default;
     static DWORD WINAPI Run(void* self);
 
