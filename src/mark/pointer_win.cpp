@@ -54,14 +54,14 @@ BOOL PointerWin::OnInitDialog() {
 }
 
 bool PointerWin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    // The mark's size is its own (size table, press-to-grow) in pixels on every monitor: a resize from
-    // anyone else, such as a rescaling on a move to a monitor of another scale, would leave the region
-    // cut for the old size and be kept by every later placement.
     if (message == kPointerMoved) {
         OnPointerMoved();
         result = 0;
         return true;
     }
+    // The mark's size is its own (size table, press-to-grow) in pixels on every monitor: a resize from
+    // anyone else, such as a rescaling on a move to a monitor of another scale, would leave the region
+    // cut for the old size and be kept by every later placement.
     if (message == WM_WINDOWPOSCHANGING && m_size.cx > 0) {
         auto& pos = *reinterpret_cast<WINDOWPOS*>(lParam);
         if (!(pos.flags & SWP_NOSIZE)) {
