@@ -207,7 +207,9 @@ void PointerWin::SetAlpha(std::uint8_t alpha) {
 void PointerWin::OnClickTick() {
     RECT client{};
     ::GetClientRect(m_hwnd, &client);
-    AsyncKeyPoll keys;
+    AsyncKeyPoll physical;
+    // Asked on every tick, so that a change of the primary button counts at once.
+    LogicalButtons keys(physical, ::GetSystemMetrics(SM_SWAPBUTTON) != 0);
     const ClickTickResult result =
         ClickTick(m_effects, m_params, ToRect(WindowRectOf(m_hwnd)), client.right - client.left, keys);
     if (result.reshape) {

@@ -155,6 +155,32 @@ TEST(ClickTick, GrownDiscShrinksOnTheReleaseTickAfterTheRippleStep) {
     EXPECT_EQ(fx.ripple.radius, 3) << "the ring grows by the normal width";
 }
 
+// A left-handed presenter's primary button is the physical right one, which the platform reports as the
+// right button: every query the rules make of one button goes to the other, in the same order.
+TEST(ClickTick, SwappedButtonsMakeThePhysicalRightButtonThePrimaryOne) {
+    FakeKeyPoll physical;
+    LogicalButtons keys(physical, true);
+    ClickEffects fx;
+    ClickTick(fx, Circle(true, true), kWindow, kWidth, keys);  // arms the ripple
+    physical.asked.clear();
+
+    physical.Press(vk::kRButton);
+    ClickTick(fx, Circle(true, true), kWindow, kWidth, keys);
+    EXPECT_EQ(physical.asked, (Keys{vk::kRButton, vk::kRButton, vk::kLButton}));
+    EXPECT_EQ(fx.ripple.radius, 1) << "the dot of a primary click";
+    EXPECT_EQ(fx.grow.grown, 1);
+
+    physical.Release(vk::kRButton);
+    physical.Click(vk::kLButton);
+    ClickTick(fx, Circle(true, true), kWindow, kWidth, keys);
+    EXPECT_EQ(fx.ripple.radius, 2) << "the secondary button's click starts no ripple";
+
+    FakeKeyPoll unswapped;
+    LogicalButtons same(unswapped, false);
+    for (std::uint16_t vk : {vk::kLButton, vk::kRButton, vk::kControl}) same.AsyncKeyState(vk);
+    EXPECT_EQ(unswapped.asked, (Keys{vk::kLButton, vk::kRButton, vk::kControl}));
+}
+
 // The click timer is left out when no effect runs: that must be exactly when a tick would do nothing.
 TEST(ClickTick, TheTimerRunsExactlyWhenATickWouldAskForAButton) {
     for (int shape : {0, 1, 2, -1})
