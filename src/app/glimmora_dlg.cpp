@@ -41,7 +41,27 @@ BOOL CGlimmoraDlg::OnInitDialog() {
     const Point at = CentredOffset({client.right - client.left, client.bottom - client.top}, panelSize);
     ::MoveWindow(m_panel.Hwnd(), at.x, at.y, panelSize.cx, panelSize.cy, TRUE);
     ::ShowWindow(m_panel.Hwnd(), SW_SHOW);
+    m_clientSize = {client.right - client.left, client.bottom - client.top};
     return TRUE;
+}
+
+// On a monitor of another scale the system scales the caption and the borders but, with the dialog
+// manager's rescaling off, not the window: the client area would shrink and clip the panel. The frame
+// is made to fit the same client area at the new scale, where the system suggests.
+bool CGlimmoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_DPICHANGED && m_clientSize.cx > 0) {
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        const auto style = static_cast<DWORD>(::GetWindowLongPtrW(m_hwnd, GWL_STYLE));
+        const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE));
+        if (const auto frame =
+                FrameForClient(style, exStyle, m_clientSize, HIWORD(wParam), {suggested.left, suggested.top})) {
+            ::SetWindowPos(m_hwnd, nullptr, frame->left, frame->top, frame->right - frame->left,
+                           frame->bottom - frame->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            result = 0;
+            return true;
+        }
+    }
+    return Dialog::WindowProc(message, wParam, lParam, result);
 }
 
 bool CGlimmoraDlg::OnSysCommand(WPARAM command, LPARAM) {

@@ -15,6 +15,7 @@ class CGlimmoraDlg final : public Dialog {
 
   private:
     BOOL OnInitDialog() override;
+    bool WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool OnSysCommand(WPARAM command, LPARAM) override;
     bool OnPaint() override;
     HCURSOR OnQueryDragIcon() override;
@@ -22,4 +23,5 @@ class CGlimmoraDlg final : public Dialog {
 
     HICON m_icon;  // a shared resource icon: the system keeps it
     ControlDlg m_panel;
+    SIZE m_clientSize{};  // what the panel needs, in pixels, on every monitor
 };

@@ -8,6 +8,7 @@
 #include "platform/app_message.h"
 #include "platform/hot_keys.h"
 #include "platform/profile_file.h"
+#include "platform/window_manager.h"
 #include "properties/propaty_dlg.h"
 #include "res/resource.h"
 #include "settings/settings_file.h"
@@ -42,10 +43,9 @@ BOOL ControlDlg::OnInitDialog() {
     UpdateData(false);
     if (m_settings.hotKeyEnabled) RegisterToggleHotKey(kRegisterFailedAtStart);
 
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-        m_menuFont.reset(::CreateFontIndirectW(&metrics.lfMenuFont));
+    // For the monitor the panel is made on, whose scale the dialog's layout already has: the system's
+    // own metrics are those of the monitor the user signed in on.
+    if (const auto font = MenuFont(DpiOf(m_hwnd))) m_menuFont.reset(::CreateFontIndirectW(&*font));
     for (const PanelButton* button : {&m_onOffButton, &m_propertiesButton})
         if (m_menuFont) ::SendMessageW(button->Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(m_menuFont.get()), TRUE);
     return TRUE;

@@ -18,3 +18,36 @@ void KeepPixelSizeOnDpiChange(HWND dialog) {
     if (const auto set = ProcAddress<SetBehaviourFn>(::GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior"))
         set(dialog, kDisableAll, kDisableAll);
 }
+
+namespace {
+HMODULE User32() { return ::GetModuleHandleW(L"user32.dll"); }
+}  // namespace
+
+UINT DpiOf(HWND window) {
+    using GetDpiFn = UINT(WINAPI*)(HWND);
+    if (const auto get = ProcAddress<GetDpiFn>(User32(), "GetDpiForWindow"))
+        if (const UINT dpi = get(window)) return dpi;
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : USER_DEFAULT_SCREEN_DPI;
+    if (screen) ::ReleaseDC(nullptr, screen);
+    return static_cast<UINT>(dpi);
+}
+
+std::optional<RECT> FrameForClient(DWORD style, DWORD exStyle, SIZE client, UINT dpi, POINT topLeft) {
+    using AdjustFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    const auto adjust = ProcAddress<AdjustFn>(User32(), "AdjustWindowRectExForDpi");
+    RECT frame{0, 0, client.cx, client.cy};
+    if (!adjust || !adjust(&frame, style, FALSE, exStyle, dpi)) return std::nullopt;
+    return RECT{topLeft.x, topLeft.y, topLeft.x + frame.right - frame.left, topLeft.y + frame.bottom - frame.top};
+}
+
+std::optional<LOGFONTW> MenuFont(UINT dpi) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
+    const auto forDpi = ProcAddress<ForDpiFn>(User32(), "SystemParametersInfoForDpi");
+    const bool read = forDpi ? forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi) != FALSE
+                             : ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0) != FALSE;
+    if (!read) return std::nullopt;
+    return metrics.lfMenuFont;
+}
