@@ -39,20 +39,39 @@ ensure_wine_prefix() {
   fi
 }
 
-# Starts Xvfb on a display it finds free itself (and a compositor, so translucency is drawn) and exports
-# DISPLAY. Xvfb names the display once it takes connections.
-start_virtual_display() {
+# Starts an X server (Xvfb or Xephyr and their arguments) on a display it finds free itself and exports
+# DISPLAY. The server names the display once it takes connections.
+start_x_server() {
   local named n=
   named=$(mktemp -u "${TMPDIR:-/tmp}/glimmora-display.XXXXXX")
   mkfifo "$named" || return 1
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$named" >/dev/null 2>&1 &
+  "$@" -displayfd 3 -nolisten tcp 3>"$named" >/dev/null 2>&1 &
   started_pids+=($!)
   read -r -t 30 n <"$named"
   rm -f "$named"
-  [ -n "$n" ] || { echo "Xvfb did not start" >&2; return 1; }
+  [ -n "$n" ] || { echo "$1 did not start" >&2; return 1; }
   export DISPLAY=":$n"
+}
+
+# A compositor, so that translucency is drawn (without one a layered window shows opaque).
+start_compositor() {
   xcompmgr >/dev/null 2>&1 &
   started_pids+=($!)
+}
+
+# A virtual display of one screen, GLIMMORA_SCREEN in size (default 1280x1024x24).
+start_virtual_display() {
+  start_x_server Xvfb -screen 0 "${GLIMMORA_SCREEN:-1280x1024x24}" || return 1
+  start_compositor
+}
+
+# A presenter's two monitors: the laptop's, primary, and a smaller projector to its left. Wine sees
+# two monitors on a display with Xinerama and without RandR: a Xephyr of two screens inside an Xvfb.
+start_two_monitor_display() {
+  start_x_server Xvfb -screen 0 2400x1100x24 || return 1
+  start_x_server Xephyr +xinerama -extension RANDR -origin 1024,0 -screen 1280x1024 -origin 0,0 -screen 1024x768 ||
+    return 1
+  start_compositor
 }
 
 cleanup() {

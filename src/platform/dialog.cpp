@@ -71,11 +71,15 @@ void Dialog::RunModalLoop() {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
-        if (PreTranslateWalk(msg, m_hwnd)) continue;
-        if (m_hwnd && ::IsDialogMessageW(m_hwnd, &msg)) continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
+        RouteLoopMessage(msg, m_hwnd);
     }
+}
+
+void RouteLoopMessage(MSG& msg, HWND dialog) {
+    if (PreTranslateWalk(msg, dialog)) return;
+    if (dialog && ::IsDialogMessageW(dialog, &msg)) return;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
 }
 
 void Dialog::EndDialog(INT_PTR result) {

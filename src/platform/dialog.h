@@ -59,6 +59,10 @@ class Dialog : public Window {
     INT_PTR m_result = -1;
 };
 
+// What a modal loop does with each message it takes for `dialog`: the PreTranslate walk, the dialog
+// keys, then translation and dispatch.
+void RouteLoopMessage(MSG& msg, HWND dialog);
+
 // The application's main window, owner of every modal dialog that names no parent.
 void SetApplicationMainDialog(Dialog* dialog);
 HWND ApplicationMainWindow();

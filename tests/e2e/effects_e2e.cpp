@@ -1,6 +1,7 @@
 // The mark's effects seen from outside: the ripple, press-to-grow, the ring's colour swap and the blink.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <set>
@@ -14,7 +15,7 @@ using namespace e2e;
 
 namespace {
 
-const POINT kAway{220, 200};  // well outside the centred main window
+const POINT kAway = AwayFromMainWindow();
 // COLORCODE=0: the body is yellow and the click colour red.
 constexpr COLORREF kMarkColour = RGB(255, 255, 0);
 constexpr COLORREF kClickColour = RGB(255, 0, 0);
@@ -63,57 +64,6 @@ std::vector<COLORREF> ScreenRow(int x, int y, int count) {
     return row;
 }
 
-// Presses mouse buttons and keys with SendInput, and lets go of whatever is still down when it goes, so a
-// failed check never leaves a button held for the next scenario (or for whoever uses the display next).
-class Hands {
-  public:
-    enum Input { kLeft, kRight, kCtrl, kCount };
-    Hands() = default;
-    Hands(const Hands&) = delete;
-    Hands& operator=(const Hands&) = delete;
-    ~Hands() {
-        for (int i = 0; i < kCount; ++i)
-            if (m_down[i]) Release(static_cast<Input>(i));
-    }
-    void Press(Input what) { Send(what, true); }
-    void Release(Input what) { Send(what, false); }
-
-  private:
-    void Send(Input what, bool down) {
-        INPUT in{};
-        if (what == kCtrl) {
-            in.type = INPUT_KEYBOARD;
-            in.ki.wVk = VK_CONTROL;
-            in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-        } else {
-            in.type = INPUT_MOUSE;
-            if (what == kLeft)
-                in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-            else
-                in.mi.dwFlags = down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP;
-        }
-        ::SendInput(1, &in, sizeof(in));
-        m_down[what] = down;
-    }
-    bool m_down[kCount] = {};
-};
-
-// Switches the mark on with the ON/OFF button and leaves it on the pointer at kAway. Returns once the
-// click timer has surely ticked: its first tick arms the ripple and the colour swap, so a press
-// before it would be taken for a button held at start. It is due 20 ms after the follow timer starts,
-// and three follow ticks, each seen moving the mark, take at least 30 ms.
-HWND StartMark(Glimmora& app) {
-    if (!CHECK(app.MainWindow())) return nullptr;
-    PressButton(app.Panel(), GLM_IDC_ONOFF);
-    HWND mark = nullptr;
-    if (!CHECK(WaitFor([&] { return (mark = app.Mark()) && ::IsWindowVisible(mark); }))) return nullptr;
-    for (POINT p : {POINT{kAway.x + 3, kAway.y}, POINT{kAway.x, kAway.y + 3}, kAway}) {
-        ::SetCursorPos(p.x, p.y);
-        if (!CHECK(WaitFor([&] { return MarkCentredOn(mark, p); }, 3000))) return nullptr;
-    }
-    return mark;
-}
-
 // The centre of the mark shows this colour, and so does a point of the body 30 px right of it.
 bool Shows(HWND mark, COLORREF centre, COLORREF body) {
     const POINT m = Middle(mark);
@@ -131,42 +81,90 @@ int OutermostClickColour(HWND mark) {
     return -1;
 }
 
-// Watches a ripple until its ring has gone and returns the outermost distance of every frame that showed
-// it. Right after the release the row may show the dot, or nothing while the shrunk disc waits for its
-// first ring.
-std::vector<int> TraceRing(HWND mark, DWORD timeoutMs) {
+// Watches a ripple from the release until its ring has gone, and returns the outermost distance of every
+// frame that showed a ring. Right after the release the row may show the dot, or nothing while the shrunk
+// disc waits for its first ring. Waits on what the screen shows, never on the time a ripple should take.
+std::vector<int> TraceRing(HWND mark) {
     std::vector<int> radii;
-    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
-    while (::GetTickCount64() < end) {
+    auto look = [&] {
         const int outermost = OutermostClickColour(mark);
-        if (outermost >= 0) {
-            if (radii.empty() || radii.back() != outermost) radii.push_back(outermost);
-        } else if (!radii.empty() && radii.back() > kDotRadius) {
-            break;
-        }
-        ::Sleep(2);  // a poll interval
-    }
+        if (outermost > kDotRadius && (radii.empty() || radii.back() != outermost)) radii.push_back(outermost);
+        return outermost;
+    };
+    WaitFor([&] { return look() > kDotRadius; });
+    WaitFor([&] { return look() < 0; });
     return radii;
 }
 
-// WaitFor with a poll interval well below the click tick, so that a loop paced by the tick loses none.
-bool WaitClosely(const std::function<bool()>& condition, DWORD timeoutMs = 3000) {
-    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (::GetTickCount64() > end) return false;
-        ::Sleep(1);
+// Whether the ring grew outward to near the edge of the mark and went: every frame seen at least as far
+// out as the one before, more than one of them, the last beyond half the radius.
+bool GrewOutward(const std::vector<int>& radii) {
+    std::string trace;
+    bool outward = true;
+    for (std::size_t i = 0; i < radii.size(); ++i) {
+        trace += ' ' + std::to_string(radii[i]);
+        if (i > 0 && radii[i] < radii[i - 1]) outward = false;
     }
-    return true;
+    const bool grew = radii.size() >= 2 && outward && radii.front() < radii.back() && radii.back() > kDiameter / 4;
+    if (!grew) std::printf("    ring radii seen:%s\n", trace.c_str());
+    return grew;
+}
+
+// Puts the left and right buttons the other way round for the whole desktop while it lasts: the primary
+// button is then the right one, as a left-handed presenter sets it.
+class SwappedButtons {
+  public:
+    SwappedButtons() { ::SwapMouseButton(TRUE); }
+    ~SwappedButtons() { ::SwapMouseButton(FALSE); }
+    SwappedButtons(const SwappedButtons&) = delete;
+    SwappedButtons& operator=(const SwappedButtons&) = delete;
+};
+
+double NowMs() { return static_cast<double>(::GetTickCount64()); }
+
+// WaitFor with a poll interval well below the click tick, so that a loop paced by the tick loses none.
+bool WaitClosely(const std::function<bool()>& condition) { return WaitFor(condition, 3000, 1); }
+
+// One click of `button` that shows the dot while held and sends a ripple; how long that took, from the
+// press until the ring had gone, as a reference for this machine in this run.
+double ClickSendsARipple(HWND mark, Hands& hands, Hands::Input button) {
+    const double start = NowMs();
+    hands.Press(button);
+    CHECK(WaitFor([&] { return SizeIs(mark, kGrown) && Shows(mark, kClickColour, kMarkColour); }, 3000));
+    hands.Release(button);
+    CHECK(GrewOutward(TraceRing(mark)));
+    const double took = NowMs() - start;
+    CHECK(WaitFor([&] { return SizeIs(mark, kDiameter) && Shows(mark, kMarkColour, kMarkColour); }, 3000));
+    return took;
+}
+
+// One click of `button` on the circle: the press is seen (the disc grows), then the release; returns
+// whether the centre ever showed the click colour from the press until `watchMs` after the disc shrank
+// back, or until a ring had come and gone, whichever is later.
+bool ClickShowsTheClickColour(HWND mark, Hands& hands, Hands::Input button, double watchMs) {
+    bool clickColour = false;
+    auto centreIsClickColour = [&] {
+        const POINT m = Middle(mark);
+        clickColour = clickColour || ScreenPixel(m.x, m.y) == kClickColour;
+        return clickColour;
+    };
+    hands.Press(button);
+    CHECK(WaitFor([&] { return centreIsClickColour(), SizeIs(mark, kGrown) && MarkCentredOn(mark, kAway); }));
+    hands.Release(button);
+    CHECK(WaitFor([&] { return centreIsClickColour(), SizeIs(mark, kDiameter); }));
+    const double shrunk = NowMs();
+    WaitFor([&] { return centreIsClickColour(), NowMs() - shrunk > watchMs; }, static_cast<DWORD>(watchMs) + 5000);
+    return clickColour;
 }
 
 }  // namespace
 
-E2E_SCENARIO(LeftButtonShowsTheDotGrowsTheDiscAndReleaseSendsARipple) {
+E2E_PLACEMENT(LeftButtonShowsTheDotGrowsTheDiscAndReleaseSendsARipple) {
     const std::wstring folder =
         PreparedFolder(L"ripple", "MOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
-    HWND mark = StartMark(app);
+    HWND mark = SwitchMarkOnAt(app, kAway);
     if (!mark) return;
     CHECK(SizeIs(mark, kDiameter));
     CHECK(WaitFor([&] { return Shows(mark, kMarkColour, kMarkColour); }, 3000));
@@ -180,62 +178,55 @@ E2E_SCENARIO(LeftButtonShowsTheDotGrowsTheDiscAndReleaseSendsARipple) {
         CHECK(SizeIs(mark, kGrown));
 
         hands.Release(Hands::kLeft);
-        const std::vector<int> radii = TraceRing(mark, 5000);
-        CHECK(WaitFor([&] { return SizeIs(mark, kDiameter) && MarkCentredOn(mark, kAway); }, 3000));
         // The ring was seen growing outward, frame after frame, to near the edge, and then it went.
-        std::string trace;
-        bool outward = true;
-        for (std::size_t i = 0; i < radii.size(); ++i) {
-            trace += ' ';
-            trace += std::to_string(radii[i]);
-            if (i > 0 && radii[i] < radii[i - 1]) outward = false;
-        }
-        const bool grewAndWent = radii.size() >= 3 && outward && radii.front() < 30 && radii.back() >= 60;
-        if (!CHECK(grewAndWent)) std::printf("    ring radii seen:%s\n", trace.c_str());
+        CHECK(GrewOutward(TraceRing(mark)));
+        CHECK(WaitFor([&] { return SizeIs(mark, kDiameter) && MarkCentredOn(mark, kAway); }, 3000));
         CHECK(WaitFor([&] { return Shows(mark, kMarkColour, kMarkColour); }, 3000));
     }
     CHECK(app.Close());
 }
 
-E2E_SCENARIO(RightButtonGrowsTheDiscButStartsNoRipple) {
+E2E_PLACEMENT(RightButtonGrowsTheDiscButStartsNoRipple) {
     const std::wstring folder =
         PreparedFolder(L"right", "MOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
-    HWND mark = StartMark(app);
+    HWND mark = SwitchMarkOnAt(app, kAway);
     if (!mark) return;
     CHECK(WaitFor([&] { return Shows(mark, kMarkColour, kMarkColour); }, 3000));
 
-    // The centre must never turn red: watched while the button is held and until well after release,
-    // long enough for a dot and a whole ripple (34 ticks at this size).
-    bool everClickColour = false;
-    auto watchCentre = [&](DWORD ms) {
-        const ULONGLONG end = ::GetTickCount64() + ms;
-        while (::GetTickCount64() < end) {
-            const POINT m = Middle(mark);
-            if (ScreenPixel(m.x, m.y) == kClickColour) everClickColour = true;
-            ::Sleep(5);  // a poll interval
-        }
-    };
+    // The centre must never turn red. A left click in the same run tells how long its dot and its whole
+    // ripple take on this machine now; the right click is watched for twice that.
     Hands hands;
-    hands.Press(Hands::kRight);
-    CHECK(WaitFor([&] { return SizeIs(mark, kGrown) && MarkCentredOn(mark, kAway); }, 3000));
-    watchCentre(300);
-    CHECK(SizeIs(mark, kGrown));
-    hands.Release(Hands::kRight);
-    CHECK(WaitFor([&] { return SizeIs(mark, kDiameter); }, 3000));
-    watchCentre(900);
-    CHECK(!everClickColour);
+    const double leftClickMs = ClickSendsARipple(mark, hands, Hands::kLeft);
+    CHECK(!ClickShowsTheClickColour(mark, hands, Hands::kRight, 2 * leftClickMs));
     CHECK(Shows(mark, kMarkColour, kMarkColour));
     CHECK(app.Close());
 }
 
-E2E_SCENARIO(RingTurnsToTheClickColourWhileAButtonIsHeld) {
+// With the buttons swapped, the primary button is the right one: it is the one that clicks, so it shows
+// the dot and sends the ripple, and the other one only grows the disc. Nothing else tells the mark which
+// button is the primary one: the buttons it reads are the physical ones.
+E2E_PLACEMENT(ALeftHandedPresentersPrimaryButtonSendsTheRipple) {
+    const std::wstring folder =
+        PreparedFolder(L"left-handed", "MOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
+    SwappedButtons swapped;  // before the start: a running process may keep the setting it read first
+    Glimmora app(folder);
+    HWND mark = SwitchMarkOnAt(app, kAway);
+    if (!mark) return;
+    CHECK(WaitFor([&] { return Shows(mark, kMarkColour, kMarkColour); }, 3000));
+    Hands hands;
+    const double primaryClickMs = ClickSendsARipple(mark, hands, Hands::kRight);
+    CHECK(!ClickShowsTheClickColour(mark, hands, Hands::kLeft, 2 * primaryClickMs));
+    CHECK(app.Close());
+}
+
+E2E_PLACEMENT(RingTurnsToTheClickColourWhileAButtonIsHeld) {
     const std::wstring folder =
         PreparedFolder(L"swap", "SHAPE=1\r\nMOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
-    HWND mark = StartMark(app);
+    HWND mark = SwitchMarkOnAt(app, kAway);
     if (!mark) return;
     // A point in the middle of the 15 px band, left of the centre.
     auto band = [&] {
@@ -271,7 +262,7 @@ E2E_SCENARIO(BlinkShowsOnlyItsStepsAndAlternates) {
         const std::wstring folder = PreparedFolder(L"blink", std::string(c.settings) + "SIZE=2\r\n");
         ::SetCursorPos(kAway.x, kAway.y);
         Glimmora app(folder);
-        HWND mark = StartMark(app);
+        HWND mark = SwitchMarkOnAt(app, kAway);
         if (!mark) continue;
         std::set<int> seen, stray;
         int changes = 0, last = -1;
@@ -296,33 +287,35 @@ E2E_SCENARIO(BlinkOnCtrlKeepsTheAlphaSteadyUntilCtrlIsHeld) {
         PreparedFolder(L"ctrl", "TENMETU=1\r\nTENMETUTRIG=1\r\nTENMETUTIME=1\r\nTRANS=50\r\nSIZE=2\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
-    HWND mark = StartMark(app);
+    HWND mark = SwitchMarkOnAt(app, kAway);
     if (!mark) return;
-    // Steady is the absence of change: watched for eight blink ticks.
-    auto steadyFor = [&](DWORD ms) {
-        const ULONGLONG end = ::GetTickCount64() + ms;
+    // Steady is the absence of change, so it is watched for several times as long as blinking through
+    // both of its values took while Ctrl was held, measured in the same run.
+    auto steadyFor = [&](double ms) {
+        const double from = NowMs();
         bool steady = true;
-        while (::GetTickCount64() < end) {
-            steady = steady && MarkAlpha(mark) == 127;
-            ::Sleep(5);  // a poll interval
-        }
+        WaitFor([&] { return (steady = steady && MarkAlpha(mark) == 127), !steady || NowMs() - from > ms; },
+                static_cast<DWORD>(ms) + 5000);
         return steady;
     };
-    CHECK(steadyFor(400));
-
     Hands hands;
-    hands.Press(Hands::kCtrl);
-    std::set<int> seen;
-    CHECK(WaitFor(
-        [&] {
-            seen.insert(MarkAlpha(mark));
-            return seen.count(0) && seen.count(127);
-        },
-        3000));
-    CHECK(seen.size() == 2);  // period 1: the full alpha and 0, nothing between
-    hands.Release(Hands::kCtrl);
-    CHECK(WaitFor([&] { return MarkAlpha(mark) == 127; }, 3000));
-    CHECK(steadyFor(400));
+    double blinkMs = 0;
+    for (int round = 0; round < 2; ++round) {  // the second proves that blinking resumes
+        hands.Press(Hands::kCtrl);
+        std::set<int> seen;
+        const double start = NowMs();
+        CHECK(WaitFor(
+            [&] {
+                seen.insert(MarkAlpha(mark));
+                return seen.count(0) && seen.count(127) && MarkAlpha(mark) == 127;
+            },
+            3000));
+        blinkMs = std::max(blinkMs, NowMs() - start);
+        CHECK(seen.size() == 2);  // period 1: the full alpha and 0, nothing between
+        hands.Release(Hands::kCtrl);
+        CHECK(WaitFor([&] { return MarkAlpha(mark) == 127; }, 3000));
+        CHECK(steadyFor(std::max(400.0, 4 * blinkMs)));
+    }
     CHECK(app.Close());
 }
 
@@ -337,7 +330,7 @@ E2E_SCENARIO(AThousandRipplesLeakNoGdiObject) {
         PreparedFolder(L"leak", "MOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
-    HWND mark = StartMark(app);
+    HWND mark = SwitchMarkOnAt(app, kAway);
     if (!mark) return;
 
     Hands hands;

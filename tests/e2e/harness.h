@@ -8,8 +8,13 @@
 #include <vector>
 
 #include "res/resource.h"  // the controls' identifiers
+#include "test_support.h"
 
 namespace e2e {
+
+using support::KeyEvent;
+using support::SendInputs;
+using support::WaitFor;
 
 // ---- scenarios and checks ----
 struct Scenario {
@@ -25,6 +30,10 @@ struct Register {
     static void name();                                            \
     static const ::e2e::Register name##_registration{#name, name}; \
     static void name()
+
+// A scenario about where the mark goes: run again on a display of two monitors, where the point away
+// from the main window (AwayFromMainWindow) lies on the second monitor.
+#define E2E_PLACEMENT(name) E2E_SCENARIO(name)
 
 // A scenario that runs only when named on the command line.
 #define E2E_ON_REQUEST(name)                                             \
@@ -44,8 +53,9 @@ std::string Show(long long v);
 std::string Show(const std::wstring& s);
 std::string Narrow(const std::wstring& s);
 
-// Polls `condition` until it holds or `timeoutMs` passes; never a fixed sleep.
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+// Ends the running scenario as skipped (the driver's exit code 77), for a scenario that needs what this
+// display has not got (a second monitor); the scenario returns right after.
+void Skip(const std::string& why);
 
 // Under Wine, where a few things documentably differ from Windows.
 bool IsWine();
@@ -97,6 +107,11 @@ class Glimmora {
 std::wstring PreparedFolder(const std::wstring& tag, const std::string& settings);
 // Switches the mark on with the ON/OFF button and waits for it to be shown; null when it is not.
 HWND SwitchMarkOnByButton(Glimmora& app);
+// Switches the mark on, with the pointer at `at`, and returns once its click timer has surely ticked
+// (the first tick arms the ripple and the colour swap, so a press before it counts as a button held at
+// start): three placements, each seen, take at least three follow intervals, more than the first click
+// tick is due after. Null, with a failed check, when the mark does not come.
+HWND SwitchMarkOnAt(Glimmora& app, POINT at);
 // Whether the mark's window is centred on `cursor` (by its current size, truncating).
 bool MarkCentredOn(HWND mark, POINT cursor);
 // Whether the mark's window region holds the point (window coordinates).
@@ -123,6 +138,10 @@ std::wstring MessageBoxText(HWND box);
 void PressButton(HWND dialog, int id);
 // Sends a message to another process's window and gives the answer; 0 when none comes within 3 s.
 LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+// Returns once every message posted to `window`'s thread before the call has been dispatched: a sent
+// message is taken before the posted ones waiting with it, so one round trip proves nothing, but the
+// second is taken only after the thread has gone on to dispatch those. False when the window went.
+bool Drain(HWND window);
 // Waits until `control` has the focus and has handled gaining it (the hot-key field installs its hook
 // then): the focus is seen to move before the control's handler runs, and a message sent to the dialog
 // is taken only once that handler is done.
@@ -131,11 +150,19 @@ bool WaitForFocus(HWND dialog, HWND control);
 void PostKey(HWND target, WPARAM vk);
 HWND FocusOf(HWND anyWindowOfThread);
 
+// ---- the screen ----
+// Coordinates on any screen are taken from its metrics, never written down for one size.
+RECT PrimaryMonitor();         // the primary monitor's rectangle, which starts at (0, 0)
+RECT VirtualScreen();          // every monitor together; may start left of or above (0, 0)
+std::vector<RECT> Monitors();  // the primary one first
+// The point at these fractions of the primary monitor's width and height.
+POINT OnScreen(double fx, double fy);
+// A point in the upper left of a monitor, well clear of the main window, which is centred on the
+// primary one: of the second monitor where there is one, so that what is tried there happens there.
+POINT AwayFromMainWindow();
+
 // ---- keyboard and mouse ----
-// One key going down or up, as SendInput takes it.
-INPUT KeyEvent(WORD vk, bool up);
-void SendInputs(std::vector<INPUT> events);  // in one SendInput
-void SendMouse(DWORD flags);                 // one mouse event without a move, a button going down or up
+void SendMouse(DWORD flags);  // one mouse event without a move, a button going down or up
 // Modifiers down in order, the key down and up, the modifiers up in reverse order: one SendInput.
 void SendCombination(std::initializer_list<WORD> modifiers, WORD key);
 // Presses a hot key so that the system sees every modifier held when the key goes down (Wine may
@@ -145,6 +172,30 @@ bool PressHotKey(std::initializer_list<WORD> modifiers, WORD key);
 // Moves the pointer and waits for the mark to be centred on it; under Wine a warp can be undone by
 // a mouse event still on its way, so the move is made again, as a hand would.
 bool MoveAndFollow(HWND mark, POINT p, DWORD timeoutMs = 3000);
+// An absolute move as input (as a pen or a touch screen makes it), anywhere on the virtual screen;
+// where the pointer went.
+POINT MoveByInput(POINT to);
+INPUT MouseMove(LONG dx, LONG dy, DWORD flags);  // a move as SendInput takes it
+// MoveByInput, then waits for the mark to be centred there; made again if Wine undoes it, as for a warp.
+bool MoveByInputAndFollow(HWND mark, POINT p, DWORD timeoutMs = 3000);
+
+// Presses mouse buttons and Ctrl with SendInput, and lets go of whatever is still down when it goes, so a
+// failed check never leaves a button held for the next scenario (or for whoever uses the display next).
+// The buttons are the physical ones, as the mouse reports them, whichever is the primary button.
+class Hands {
+  public:
+    enum Input { kLeft, kRight, kCtrl, kCount };
+    Hands() = default;
+    Hands(const Hands&) = delete;
+    Hands& operator=(const Hands&) = delete;
+    ~Hands();
+    void Press(Input what) { Send(what, true); }
+    void Release(Input what) { Send(what, false); }
+
+  private:
+    void Send(Input what, bool down);
+    bool m_down[kCount] = {};
+};
 bool KeyHeldAnywhere(int vk);
 // Under Wine, waits until the process whose window has just come to the front has read the X focus
 // event, which lets go of modifiers held with SendInput and gives the focus back to the control that
@@ -166,12 +217,16 @@ class KeyTarget {
     std::wstring Text() const;
     void Clear();            // empties the edit and the count
     int HookEvents() const;  // key events that got past every hook installed after this one
+    // Returns once every key event sent before the call has been through every low-level hook: input is
+    // taken in order, so a mouse event sent after them reaches this object's mouse hook only then.
+    bool InputHandled();
     HWND Window() const { return m_window; }
 
   private:
     static DWORD WINAPI Run(void* self);
     static LRESULT CALLBACK FrameProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK HookProc(int, WPARAM, LPARAM);
+    static LRESULT CALLBACK MouseHookProc(int, WPARAM, LPARAM);
 
     HANDLE m_thread = nullptr;
     DWORD m_threadId = 0;

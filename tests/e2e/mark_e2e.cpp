@@ -7,14 +7,15 @@ using namespace e2e;
 
 namespace {
 
-const POINT kAway{200, 180};  // well outside the centred main window
+const POINT kAway = AwayFromMainWindow();
 
 // A window of the driver's own, in front and focused, that records the characters typed into it.
 class FrontWindow {
   public:
     FrontWindow() {
-        m_window = ::CreateWindowExW(WS_EX_TOPMOST, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 600, 300, 120,
-                                     nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        const POINT at = OnScreen(0.55, 0.6);  // clear of the main window and of the mark's places
+        m_window = ::CreateWindowExW(WS_EX_TOPMOST, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, at.x, at.y, 300,
+                                     120, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
         ::SetForegroundWindow(m_window);
         ::SetFocus(m_window);
         Pump();
@@ -40,7 +41,7 @@ class FrontWindow {
 
 }  // namespace
 
-E2E_SCENARIO(OnButtonShowsTheMarkOnThePointerAndMinimisesTheMainWindow) {
+E2E_PLACEMENT(OnButtonShowsTheMarkOnThePointerAndMinimisesTheMainWindow) {
     const std::wstring folder = PreparedFolder(L"on", "SIZE=1\r\nTRANS=50\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
@@ -63,8 +64,10 @@ E2E_SCENARIO(OnButtonShowsTheMarkOnThePointerAndMinimisesTheMainWindow) {
     CHECK_EQ(alpha, 127);
     CHECK(flags & LWA_ALPHA);
 
-    // It follows the pointer.
-    for (POINT p : {POINT{300, 250}, POINT{15, 12}, POINT{1100, 130}}) {
+    // It follows the pointer, also half off the screen in its corners.
+    const RECT screen = PrimaryMonitor();
+    for (POINT p : {OnScreen(0.23, 0.24), POINT{15, 12}, POINT{screen.right - 3, 130},
+                    POINT{screen.right - 1, screen.bottom - 1}}) {
         ::SetCursorPos(p.x, p.y);
         CHECK(WaitFor([&] { return MarkCentredOn(mark, p); }, 2000));
     }
@@ -116,14 +119,15 @@ E2E_SCENARIO(SizesShapesAndOutOfRangeValuesGiveTheirMarks) {
         ::GetLayeredWindowAttributes(mark, nullptr, &alpha, nullptr);
         CHECK_EQ(alpha, c.alpha);
         if (c.alpha == 0) {  // invisible, but it still follows
-            ::SetCursorPos(400, 300);
-            CHECK(WaitFor([&] { return MarkCentredOn(mark, POINT{400, 300}); }, 2000));
+            const POINT p = OnScreen(0.31, 0.29);
+            ::SetCursorPos(p.x, p.y);
+            CHECK(WaitFor([&] { return MarkCentredOn(mark, p); }, 2000));
         }
         CHECK(app.Close());
     }
 }
 
-E2E_SCENARIO(MarkShowsItsColourOnScreen) {
+E2E_PLACEMENT(MarkShowsItsColourOnScreen) {
     struct Case {
         const char* code;
         COLORREF colour;
@@ -149,7 +153,7 @@ E2E_SCENARIO(MarkShowsItsColourOnScreen) {
     }
 }
 
-E2E_SCENARIO(MarkHidesOverTheMainWindowAndStaysBelowVisibleSiblings) {
+E2E_PLACEMENT(MarkHidesOverTheMainWindowAndStaysBelowVisibleSiblings) {
     const std::wstring folder = PreparedFolder(L"hide", "SIZE=1\r\n");
     ::SetCursorPos(kAway.x, kAway.y);
     Glimmora app(folder);
@@ -168,12 +172,13 @@ E2E_SCENARIO(MarkHidesOverTheMainWindowAndStaysBelowVisibleSiblings) {
     CHECK(WaitFor([&] { return ::IsWindowVisible(mark) != FALSE; }));
 
     // Two sibling tools' windows: directly below the second's when both are shown, hidden ones ignored.
-    auto makeSibling = [](const wchar_t* title, int x) {
-        return ::CreateWindowExW(WS_EX_TOPMOST, L"STATIC", title, WS_POPUP | WS_VISIBLE, x, 700, 80, 60, nullptr,
+    auto makeSibling = [](const wchar_t* title, double fx) {
+        const POINT at = OnScreen(fx, 0.7);
+        return ::CreateWindowExW(WS_EX_TOPMOST, L"STATIC", title, WS_POPUP | WS_VISIBLE, at.x, at.y, 80, 60, nullptr,
                                  nullptr, ::GetModuleHandleW(nullptr), nullptr);
     };
-    HWND first = makeSibling(L"_BRINDLECOVE_VEILPAN", 100);
-    HWND second = makeSibling(L"_BRINDLECOVE_TORVELIN", 300);
+    HWND first = makeSibling(L"_BRINDLECOVE_VEILPAN", 0.08);
+    HWND second = makeSibling(L"_BRINDLECOVE_TORVELIN", 0.24);
     auto directlyBelow = [&](HWND above) { return ::GetWindow(above, GW_HWNDNEXT) == mark; };
     ::SetCursorPos(kAway.x, kAway.y);
     CHECK(WaitFor([&] { return directlyBelow(second); }, 3000));

@@ -44,7 +44,7 @@ E2E_SCENARIO(ClickOnOnLeavesTheKeyboardToTheProgramBehind) {
     CHECK(::GetForegroundWindow() != mark);
     CHECK(ActiveWindowOf(main) != mark);
     // Moving the pointer makes the mark place itself again: still not activated.
-    CHECK(MoveAndFollow(mark, {420, 330}));
+    CHECK(MoveAndFollow(mark, OnScreen(0.33, 0.32)));
     CHECK(::GetForegroundWindow() != mark);
     CHECK(ActiveWindowOf(main) != mark);
     CHECK(app.Close());
@@ -54,17 +54,18 @@ E2E_SCENARIO(ClickOnOnLeavesTheKeyboardToTheProgramBehind) {
 // system's rescaling on a move to a monitor of another scale, changes nothing.
 E2E_SCENARIO(TheMarkKeepsItsSizeWhenResizedFromOutside) {
     const std::wstring folder = PreparedFolder(L"size", "SIZE=2\r\nSHAPE=1\r\n");
-    ::SetCursorPos(300, 240);
+    const POINT start = OnScreen(0.23, 0.23), next = OnScreen(0.28, 0.27);
+    ::SetCursorPos(start.x, start.y);
     Glimmora app(folder);
     if (!CHECK(app.MainWindow())) return;
     HWND mark = SwitchMarkOnByButton(app);
     if (!CHECK(mark)) return;
     ::SetWindowPos(mark, nullptr, 0, 0, 92, 92, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    CHECK(MoveAndFollow(mark, {360, 280}));
+    CHECK(MoveAndFollow(mark, next));
     const RECT r = WindowRect(mark);
     CHECK_EQ(r.right - r.left, 61);
     CHECK_EQ(r.bottom - r.top, 61);
-    CHECK(MarkCentredOn(mark, {360, 280}));
+    CHECK(MarkCentredOn(mark, next));
     CHECK(!RegionContains(mark, 30, 30));  // still the ring it was cut into
     CHECK(RegionContains(mark, 1, 30));
     CHECK(app.Close());

@@ -28,7 +28,7 @@ SIZE TemplateClientSize(const std::wstring& exe, int templateId) {
 
 }  // namespace
 
-E2E_SCENARIO(MainWindowShowsPanelCentredAndWritesNoProfile) {
+E2E_PLACEMENT(MainWindowShowsPanelCentredAndWritesNoProfile) {
     const std::wstring folder = MakeScratchFolder(L"start");
     Glimmora app(folder);
     HWND main = app.MainWindow();
@@ -100,10 +100,7 @@ E2E_SCENARIO(EscapeAndEnterNeverCloseTheMainWindow) {
     CHECK(focus && ::IsChild(main, focus));
     for (WPARAM vk : {VK_ESCAPE, VK_RETURN, VK_ESCAPE}) PostKey(focus ? focus : main, vk);
     PostKey(main, VK_RETURN);
-    // A round trip through the program's queue: everything posted before has been handled.
-    DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
-    CHECK(!app.WaitExit(300));
+    CHECK(Drain(main));
     CHECK(::IsWindowVisible(main));
     CHECK(app.Close());
 }
@@ -143,9 +140,8 @@ E2E_SCENARIO(AboutBoxShowsTheVersionAndClosesByOkEnterAndEscape) {
     }
     // Commands outside 16..31 are the system's: 0x20 opens nothing.
     ::PostMessageW(main, WM_SYSCOMMAND, 0x20, 0);
-    DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
-    CHECK(!app.WaitTopLevel(L"Glimmora について", 300));
+    CHECK(Drain(main));
+    CHECK(!app.WaitTopLevel(L"Glimmora について", 0));
     CHECK(app.Close());
     CHECK(!FileExists(folder + L"\\Glimmora.ini"));
 }

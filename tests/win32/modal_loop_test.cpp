@@ -17,6 +17,7 @@
 #include "platform/control.h"
 #include "platform/dialog.h"
 #include "res/resource.h"
+#include "test_support.h"
 
 namespace {
 
@@ -341,7 +342,8 @@ TEST_F(ModalLoop, EndingFromAMessageSentByAnotherThreadWakesTheLoop) {
     std::thread sender;
     dialog.onInit = [&](HWND hwnd) {
         sender = std::thread([hwnd] {
-            ::Sleep(300);  // let the loop settle in GetMessage
+            // Taken only inside the loop's GetMessage, which then goes on waiting there.
+            ::SendMessageW(hwnd, WM_NULL, 0, 0);
             ::SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         });
     };
@@ -355,10 +357,7 @@ TEST_F(ModalLoop, EndingFromAMessageSentByAnotherThreadWakesTheLoop) {
 // The real main window: Enter and Escape, on its focused control or on itself, never end it,
 // while the About box it opens from its system menu ends on either; Close ends the main window.
 TEST_F(ModalLoop, MainWindowIgnoresEnterAndEscapeButItsAboutBoxEndsOnThem) {
-    std::error_code error;
-    const auto directory =
-        std::filesystem::temp_directory_path() / ("glimmora-modal-" + std::to_string(::GetCurrentProcessId()));
-    std::filesystem::create_directories(directory, error);
+    const support::ScratchFolder directory(L"modal");
 
     struct Opening {
         WPARAM key;
@@ -370,7 +369,7 @@ TEST_F(ModalLoop, MainWindowIgnoresEnterAndEscapeButItsAboutBoxEndsOnThem) {
     bool aliveAfterKeys = false;
     HWND about = nullptr;
     {
-        CGlimmoraDlg main(directory.wstring());
+        CGlimmoraDlg main(directory.Path());
         LoopScript script;
         script.ArmSafety([&] { main.EndDialog(kSafetyResult); });
 
@@ -415,5 +414,4 @@ TEST_F(ModalLoop, MainWindowIgnoresEnterAndEscapeButItsAboutBoxEndsOnThem) {
         EXPECT_FALSE(o.mainEnabled);
         EXPECT_TRUE(o.endedByKey);
     }
-    std::filesystem::remove_all(directory, error);
 }

@@ -11,6 +11,7 @@
 
 #include "platform/profile_file.h"
 #include "settings/settings_file.h"
+#include "test_support.h"
 
 namespace {
 
@@ -36,19 +37,7 @@ Lines Concat(Lines a, const Lines& b) {
 
 class ProfileFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        static int counter = 0;
-        m_dir = fs::temp_directory_path() /
-                ("glimmora-profile-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter));
-        fs::remove_all(m_dir);
-        ASSERT_TRUE(fs::create_directories(m_dir));
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(m_dir, ignored);
-    }
-
-    std::wstring PathOf(const wchar_t* name) const { return (m_dir / name).wstring(); }
+    std::wstring PathOf(const wchar_t* name) const { return m_dir / name; }
     std::wstring Ini() const { return PathOf(L"Glimmora.ini"); }
 
     static void WriteRaw(const std::wstring& path, const std::string& text) {
@@ -65,7 +54,7 @@ class ProfileFileTest : public ::testing::Test {
         return lines;
     }
 
-    fs::path m_dir;
+    support::ScratchFolder m_dir{L"profile"};
 };
 
 }  // namespace
@@ -107,7 +96,7 @@ TEST_F(ProfileFileTest, SaveCreatesTheFileOrTheSectionAndReportsAFileItCannotWri
     // A directory that does not exist is not created: every write fails, and the caller hears of it.
     ProfileFile unreachable(PathOf(L"missing\\Glimmora.ini"));
     EXPECT_FALSE(SaveSettings(Settings{}, unreachable));
-    EXPECT_FALSE(fs::exists(m_dir / "missing"));
+    EXPECT_FALSE(fs::exists(fs::path(m_dir / L"missing")));
 }
 
 TEST_F(ProfileFileTest, MissingFileSectionOrKeysLeaveTheDefaultsAndCreateNoFile) {

@@ -17,6 +17,7 @@
 #include "properties/key_name_text.h"
 #include "properties/propaty_dlg.h"
 #include "res/resource.h"
+#include "test_support.h"
 
 namespace {
 
@@ -51,40 +52,20 @@ class Thread {
     HANDLE m_handle = nullptr;
 };
 
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 3000) {
-    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (::GetTickCount64() > end) return condition();
-        ::Sleep(5);
-    }
-    return true;
-}
+using support::KeyEvent;
+using support::WaitFor;
 
-// Runs this thread's messages as a modal loop of the program does (the PreTranslate walk
-// first), until `done` holds or the time is up.
+// Runs this thread's messages as the program's modal loop does, until `done` holds or the time is up.
 bool PumpUntil(HWND dialog, const std::function<bool()>& done, DWORD timeoutMs = 3000) {
     const ULONGLONG end = ::GetTickCount64() + timeoutMs;
     for (;;) {
         MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (PreTranslateWalk(msg, dialog)) continue;
-            if (::IsWindow(dialog) && ::IsDialogMessageW(dialog, &msg)) continue;
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            RouteLoopMessage(msg, ::IsWindow(dialog) ? dialog : nullptr);
         if (done()) return true;
         if (::GetTickCount64() > end) return false;
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
-}
-
-INPUT Key(WORD vk, bool up) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return in;
 }
 
 // Types from another thread, as a keyboard would: the low-level hook runs on this thread,
@@ -300,8 +281,8 @@ TEST_F(Properties, FieldTakesEveryKeyWhileFocusedAndNothingPasses) {
     ASSERT_TRUE(d.Focus(GLM_IDC_HOTKEY_FIELD));
 
     const HotKeyEntry& entry = d.field.Entry();
-    Type(d.dialog.Hwnd(), {Key(VK_CONTROL, false), Key(VK_SHIFT, false), Key('K', false), Key('K', true),
-                           Key(VK_SHIFT, true), Key(VK_CONTROL, true)});
+    Type(d.dialog.Hwnd(), {KeyEvent(VK_CONTROL, false), KeyEvent(VK_SHIFT, false), KeyEvent('K', false),
+                           KeyEvent('K', true), KeyEvent(VK_SHIFT, true), KeyEvent(VK_CONTROL, true)});
     EXPECT_TRUE(PumpUntil(d.dialog.Hwnd(), [&] { return entry.selectedKey == 'K' && entry.freshEntry; }));
     EXPECT_EQ(entry.selectedModifiers, 0x03);  // Shift | Ctrl, field form
     EXPECT_EQ(others.Events(), 0);
@@ -310,7 +291,7 @@ TEST_F(Properties, FieldTakesEveryKeyWhileFocusedAndNothingPasses) {
 
     // Focus elsewhere: the hook is gone and keys pass again.
     ASSERT_TRUE(d.Focus(GLM_IDC_DUPLICATE));
-    Type(d.dialog.Hwnd(), {Key('J', false), Key('J', true)});
+    Type(d.dialog.Hwnd(), {KeyEvent('J', false), KeyEvent('J', true)});
     EXPECT_TRUE(PumpUntil(d.dialog.Hwnd(), [&] { return others.Downs('J') == 1; }));
     EXPECT_EQ(entry.selectedKey, 'K');
 }
@@ -324,9 +305,9 @@ TEST_F(Properties, ShiftTabIntoTheFieldLeavesNoKeyHeld) {
     d.field.Entry() = {'Z', 0x04, 0, 0, true};  // a preset: Alt+Z, complete
     ASSERT_TRUE(d.Focus(GLM_IDC_DUPLICATE));
 
-    Type(d.dialog.Hwnd(), {Key(VK_SHIFT, false), Key(VK_TAB, false)});
+    Type(d.dialog.Hwnd(), {KeyEvent(VK_SHIFT, false), KeyEvent(VK_TAB, false)});
     ASSERT_TRUE(PumpUntil(d.dialog.Hwnd(), [&] { return ::GetFocus() == d.Field(); }));
-    Type(d.dialog.Hwnd(), {Key(VK_TAB, true), Key(VK_SHIFT, true)});
+    Type(d.dialog.Hwnd(), {KeyEvent(VK_TAB, true), KeyEvent(VK_SHIFT, true)});
 
     // Both releases went on past the field's hook. (Checking the key state alone is not enough
     // under Wine: the next X focus event resets keys X does not see held.)
@@ -349,7 +330,7 @@ TEST_F(Properties, HookGoesWithTheFieldWhicheverWayItIsDestroyed) {
         // The window goes first; the focus leaves it only as it goes.
         d.dialog.DestroyWindow();
         sink.TakeKeyboard();
-        Type(nullptr, {Key('J', false), Key('J', true)});
+        Type(nullptr, {KeyEvent('J', false), KeyEvent('J', true)});
         EXPECT_TRUE(PumpUntil(nullptr, [] { return Sink::Downs() == 1; }))
             << "window destroyed with the focus in the field";
     }
@@ -363,7 +344,7 @@ TEST_F(Properties, HookGoesWithTheFieldWhicheverWayItIsDestroyed) {
             ASSERT_TRUE(d.Focus(GLM_IDC_HOTKEY_FIELD));
         }
         sink.TakeKeyboard();
-        Type(nullptr, {Key('J', false), Key('J', true)});
+        Type(nullptr, {KeyEvent('J', false), KeyEvent('J', true)});
         EXPECT_TRUE(PumpUntil(nullptr, [] { return Sink::Downs() == 1; }))
             << "object destroyed with the focus in the field";
     }

@@ -12,6 +12,7 @@
 #include "mark/window_titles.h"
 #include "platform/dialog.h"
 #include "res/resource.h"
+#include "test_support.h"
 
 namespace {
 
@@ -55,23 +56,14 @@ HWND SwitchMarkOn(HWND main) {
 class WindowLifetimeTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        static int counter = 0;
-        m_dir = fs::temp_directory_path() /
-                ("glimmora-lifetime-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++counter));
-        fs::remove_all(m_dir);
-        ASSERT_TRUE(fs::create_directories(m_dir));
-        std::ofstream(m_dir / "Glimmora.ini", std::ios::binary) << kProfile;
+        std::ofstream(fs::path(m_dir / L"Glimmora.ini"), std::ios::binary) << kProfile;
         ASSERT_EQ(MarkWindow(), nullptr);
         ASSERT_TRUE(HotKeyFree());
     }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(m_dir, ignored);
-    }
 
-    std::wstring Dir() const { return m_dir.wstring(); }
+    std::wstring Dir() const { return m_dir.Path(); }
 
-    fs::path m_dir;
+    support::ScratchFolder m_dir{L"lifetime"};
 };
 
 }  // namespace
