@@ -5,6 +5,7 @@
 #include <psapi.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "figures.h"
@@ -62,15 +63,7 @@ int Width(HWND mark) {
 }
 
 // WaitFor with a poll well below the click tick, so that a loop paced by the tick loses none.
-template <typename Condition>
-bool WaitClosely(Condition condition, DWORD timeoutMs = 3000) {
-    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
-    while (!condition()) {
-        if (::GetTickCount64() > end) return false;
-        ::Sleep(1);
-    }
-    return true;
-}
+bool WaitClosely(const std::function<bool()>& condition) { return e2e::WaitFor(condition, 3000, 1); }
 
 void Click(DWORD flags) {
     INPUT in{};

@@ -247,6 +247,7 @@ E2E_SCENARIO(HotKeyFieldTakesCtrlShiftKFromEveryoneAndOkMakesItTheToggle) {
     CHECK(Traced(app, 6, 75));
 
     // The new combination toggles the mark; the old one is Glimmora's no more: anyone may have it.
+    SettleFocusChange();  // the main window has just come back to the front
     CHECK(PressHotKey({VK_CONTROL, VK_SHIFT}, 'K'));
     CHECK(WaitFor([&] { return MarkShown(app); }));
     if (CHECK(::RegisterHotKey(nullptr, 0x7003, MOD_CONTROL | MOD_ALT, VK_F7))) ::UnregisterHotKey(nullptr, 0x7003);
