@@ -12,6 +12,9 @@ CGlimmoraDlg::CGlimmoraDlg(const std::wstring& executableDirectory)
     SetApplicationMainDialog(this);
 }
 
+// Its window goes while the object is whole (the end of DoModal has destroyed it already).
+CGlimmoraDlg::~CGlimmoraDlg() { DestroyWindow(); }
+
 BOOL CGlimmoraDlg::OnInitDialog() {
     Dialog::OnInitDialog();
     // The panel inside is made at run time with the menu font, which the dialog manager's rescaling

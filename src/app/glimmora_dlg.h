@@ -10,6 +10,7 @@
 class CGlimmoraDlg final : public Dialog {
   public:
     explicit CGlimmoraDlg(const std::wstring& executableDirectory);
+    ~CGlimmoraDlg() override;
 
     bool PreTranslateMessage(MSG& msg) override;
 

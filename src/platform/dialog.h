@@ -42,9 +42,9 @@ class Dialog : public Window {
     virtual HBRUSH OnCtlColor(HDC, HWND, UINT) { return nullptr; }
     // WM_DESTROY, whoever destroys the window (our DestroyWindow, the modal loop's end, the system,
     // a parent going): the place for every cleanup, while the window still exists. A parent hears it
-    // before its children. This base's destructor is too late to reach an override (and keeps every
-    // message from the object), so a class that cleans up here destroys its window in its own
-    // destructor.
+    // before its children. This base's destructor is too late to reach an override, so every class
+    // whose objects can outlive a modal loop destroys its window in its own destructor; the base
+    // stops the program when one did not.
     virtual void OnDestroy() {}
 
   private:

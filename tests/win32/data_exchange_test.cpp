@@ -21,6 +21,7 @@ class DataExchangeTest : public ::testing::Test {
         ::InitCommonControlsEx(&controls);
     }
     void SetUp() override { ASSERT_TRUE(m_dialog.Create(nullptr)); }
+    void TearDown() override { m_dialog.DestroyWindow(); }
 
     DataExchange ToControls() const { return {m_dialog.Hwnd(), false}; }
     DataExchange FromControls() const { return {m_dialog.Hwnd(), true}; }

@@ -60,6 +60,7 @@ class TestDialog final : public Dialog {
   public:
     TestDialog(UINT templateId, std::string name, Trail& trail, HWND parent = nullptr)
         : Dialog(templateId, parent), tap{std::move(name), trail, {}} {}
+    ~TestDialog() override { DestroyWindow(); }
 
     bool PreTranslateMessage(MSG& msg) override { return tap.Offer(msg); }
 

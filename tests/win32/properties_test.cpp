@@ -165,6 +165,7 @@ class Sink {
 struct FieldDialog {
     Dialog dialog{GLM_IDD_PROPERTIES};
     CHotKeyExCtrl field;
+    ~FieldDialog() { dialog.DestroyWindow(); }
     HWND Field() const { return ::GetDlgItem(dialog.Hwnd(), GLM_IDC_HOTKEY_FIELD); }
 
     bool Open() {

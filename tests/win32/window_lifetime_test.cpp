@@ -4,6 +4,7 @@
 // The headers below rely on <windows.h> coming first.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -97,4 +98,26 @@ TEST_F(WindowLifetimeTest, MainWindowObjectGoneWithTheMarkOnLeavesNoMarkAndNoHot
     EXPECT_FALSE(::IsWindow(mark));
     EXPECT_EQ(MarkWindow(), nullptr);
     EXPECT_TRUE(HotKeyFree());
+}
+
+namespace {
+// A window class that cleans up in OnDestroy but forgets to destroy its window in its destructor.
+class Forgetful final : public Dialog {
+  public:
+    Forgetful() : Dialog(GLM_IDD_ABOUTBOX) {}
+
+  private:
+    void OnDestroy() override {}
+};
+}  // namespace
+
+// Its cleanup could never run once the object is gone: that stops the program, in every build.
+TEST(WindowLifetimeDeathTest, AnObjectGoneBeforeItsWindowStopsTheProgram) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            Forgetful forgetful;
+            if (forgetful.Create(nullptr)) std::fputs("created\n", stderr);
+        },
+        "created\nGlimmora: a window object went before its window");
 }
