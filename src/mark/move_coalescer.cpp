@@ -20,9 +20,3 @@ Point MoveCoalescer::Take() noexcept {
     m_wakePending.store(false, std::memory_order_seq_cst);
     return Unpack(m_newest.load(std::memory_order_seq_cst));
 }
-
-bool WakePacer::OnMove(std::int64_t nowUs) noexcept {
-    if (nowUs - m_lastWakeUs < m_gapUs) return false;
-    m_lastWakeUs = nowUs;
-    return true;
-}

@@ -1,13 +1,21 @@
 #pragma once
 // Pointer moves arrive on the input hook's thread far faster than the mark needs placing (a 1000 Hz
 // mouse): the newest position is kept, and the mark's thread is woken once for however many moves
-// come before it gets round to them, and at most once per pacing gap.
+// come before it gets round to them. At most one placement is thus on its way at any time, and it is
+// made at the newest position as soon as the mark's thread is free.
 #include <atomic>
 #include <cstdint>
 
 #include "base/geometry.h"
 
 // Hands the newest position from the hook's thread to the mark's thread.
+//
+// Correct only because every access is sequentially consistent: Take gives the wake-up back and then
+// reads the position, Store and ClaimWake write the position and then claim the wake-up. In the one
+// total order of those four, a position that Take did not read was stored after Take's read, so its
+// claim comes after Take gave the wake-up back and wakes the mark's thread again: no move is lost.
+// Acquire and release alone would let Take's read overtake its store, and the last move of a sweep
+// could then be neither read nor woken for.
 class MoveCoalescer {
   public:
     // Hook's thread: `p` becomes the newest position.
@@ -21,19 +29,4 @@ class MoveCoalescer {
   private:
     std::atomic<std::uint64_t> m_newest{0};
     std::atomic<bool> m_wakePending{false};
-};
-
-// When, on the hook's thread, the mark's thread is woken for a move. Placing faster than a screen
-// refreshes shows nothing more and costs the window system a redraw each time: a move after a pause
-// wakes it at once; within a fast sweep, a move wakes it only `gapUs` after the last wake-up, and the
-// follow poll, due a full interval after each placement, places the sweep's end.
-class WakePacer {
-  public:
-    explicit constexpr WakePacer(std::int64_t gapUs) : m_gapUs(gapUs) {}
-    // A move at `nowUs`: true to wake the mark's thread now.
-    bool OnMove(std::int64_t nowUs) noexcept;
-
-  private:
-    std::int64_t m_gapUs;
-    std::int64_t m_lastWakeUs = INT64_MIN / 2;
 };

@@ -2,51 +2,39 @@
 
 namespace {
 
-// An input move wakes the mark's thread at most this often: about two placements per frame of a
-// 60 Hz screen, and an eighth of what a 1000 Hz mouse reports.
-constexpr std::int64_t kWakeGapUs = 8000;
+// The context of the hook installed on this thread; the system calls the hook on the thread that
+// installed it, and on no other.
+thread_local PointerMoveHook::Context* t_context = nullptr;
 
-// A hook procedure has no context of its own; there is one hook at a time, and only its thread
-// touches the pacer.
-HWND g_window = nullptr;
-UINT g_message = 0;
-MoveCoalescer* g_moves = nullptr;
-WakePacer g_pacer(kWakeGapUs);
-
-std::int64_t NowUs() {
-    static const std::int64_t frequency = [] {
-        LARGE_INTEGER f{};
-        ::QueryPerformanceFrequency(&f);
-        return f.QuadPart;
-    }();
-    LARGE_INTEGER now{};
-    ::QueryPerformanceCounter(&now);
-    return now.QuadPart / frequency * 1'000'000 + now.QuadPart % frequency * 1'000'000 / frequency;
-}
-
-void WakeMarkThread() {
-    if (g_moves->ClaimWake()) ::PostMessageW(g_window, g_message, 0, 0);
-}
+// Posted to the hook's thread: install the hook again.
+constexpr UINT kReinstall = WM_APP + 1;
 
 // Called for every mouse event of the desktop, and the system waits for it: it only tests, stores,
-// posts when the pacer says so, and returns.
+// posts when no wake-up is on its way, and returns.
 LRESULT CALLBACK MouseHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION && wParam == WM_MOUSEMOVE) {
+        PointerMoveHook::Context& context = *t_context;
         const POINT pt = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam)->pt;
-        g_moves->Store({pt.x, pt.y});
-        if (g_pacer.OnMove(NowUs())) WakeMarkThread();
+        context.moves->Store({pt.x, pt.y});
+        context.sawMove.store(true, std::memory_order_relaxed);
+        if (context.moves->ClaimWake()) ::PostMessageW(context.window, context.message, 0, 0);
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+HHOOK Install() {
+    HHOOK hook = ::SetWindowsHookExW(WH_MOUSE_LL, MouseHook, ::GetModuleHandleW(nullptr), 0);
+    if (hook) t_context->installations.fetch_add(1);
+    return hook;
 }
 
 }  // namespace
 
 std::unique_ptr<PointerMoveHook> PointerMoveHook::Start(HWND window, UINT message, MoveCoalescer& moves) {
-    g_window = window;
-    g_message = message;
-    g_moves = &moves;
-    g_pacer = WakePacer(kWakeGapUs);
     std::unique_ptr<PointerMoveHook> hook(new PointerMoveHook());
+    hook->m_context.window = window;
+    hook->m_context.message = message;
+    hook->m_context.moves = &moves;
     hook->m_ready.reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!hook->m_ready) return nullptr;
     hook->m_thread.reset(::CreateThread(nullptr, 0, &PointerMoveHook::Run, hook.get(), 0, &hook->m_threadId));
@@ -58,17 +46,29 @@ std::unique_ptr<PointerMoveHook> PointerMoveHook::Start(HWND window, UINT messag
 
 DWORD WINAPI PointerMoveHook::Run(void* p) {
     auto* self = static_cast<PointerMoveHook*>(p);
+    t_context = &self->m_context;
+    // The system removes a hook that keeps it waiting too long; this thread does nothing else, so
+    // whatever else the machine is doing must not keep it from answering.
+    ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
     MSG msg;
-    ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // the queue exists before anyone posts the end
-    HHOOK hook = ::SetWindowsHookExW(WH_MOUSE_LL, MouseHook, ::GetModuleHandleW(nullptr), 0);
+    ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // the queue exists before anyone posts to it
+    Hook hook(Install());
     self->m_hooked = hook != nullptr;
     ::SetEvent(self->m_ready.get());
     if (!hook) return 0;
     // The hook is called through this thread's message retrieval, which does nothing else.
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (msg.message != kReinstall) continue;
+        // A hook the system removed can no longer be unhooked; that failure changes nothing.
+        hook.reset();
+        hook.reset(Install());
     }
-    ::UnhookWindowsHookEx(hook);
     return 0;
+}
+
+void PointerMoveHook::OnPollTick(bool pointerMoved) {
+    const bool sawMoves = m_context.sawMove.exchange(false, std::memory_order_relaxed);
+    if (m_watch.OnPollTick(pointerMoved, sawMoves)) ::PostThreadMessageW(m_threadId, kReinstall, 0, 0);
 }
 
 PointerMoveHook::~PointerMoveHook() {

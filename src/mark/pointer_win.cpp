@@ -115,10 +115,12 @@ void PointerWin::OnPointerMoved() {
     ArmFollowTimer();
 }
 
-void PointerWin::FollowCursor() {
+std::optional<Point> PointerWin::ReadPointer() {
     POINT cursor{};
-    Place(::GetCursorPos(&cursor) ? std::optional<Point>(Point{cursor.x, cursor.y}) : std::nullopt);
+    return ::GetCursorPos(&cursor) ? std::optional<Point>(Point{cursor.x, cursor.y}) : std::nullopt;
 }
+
+void PointerWin::FollowCursor() { Place(ReadPointer()); }
 
 // Runs every 10 ms for hours and on every input move: no allocation, and the sibling look-ups only
 // when the mark is shown.
@@ -159,12 +161,14 @@ void PointerWin::Place(const std::optional<Point>& read) {
     ::SetWindowPos(m_hwnd, after, at.x, at.y, size.cx, size.cy, SWP_SHOWWINDOW | SWP_NOACTIVATE);
 }
 
-// Shown, at `at`, topmost and first of all windows: placing it there again would change nothing, yet
-// cost a round of window-position messages and a restack by the window system on every tick that the
-// pointer rests. The z-order is asked for last, and only then: it is the one look-up that is not free.
+// Shown, at `at`, topmost and below nothing that can be seen: placing it there again would change
+// nothing, yet cost a round of window-position messages and a restack by the window system on every
+// tick that the pointer rests. Windows that cannot be seen do not count: the system keeps hidden and
+// cloaked windows of its own above every program's, and the mark can never get above those. The
+// z-order is asked for last, and only then: it is the one look-up that is not free.
 bool PointerWin::AlreadyOnTopAt(Point at, const RECT& current) const {
     return at.x == current.left && at.y == current.top && ::IsWindowVisible(m_hwnd) &&
-           (::GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) && !::GetWindow(m_hwnd, GW_HWNDPREV);
+           (::GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) && NothingShownAbove(m_hwnd);
 }
 
 // WM_TIMER's wParam is the identifier given to SetTimer. Every tick runs for hours: no allocation.
@@ -186,8 +190,14 @@ void PointerWin::OnTimer(UINT_PTR id) {
     }
 }
 
+// The poll also keeps watch over the input hook, which the system may have removed without a word.
 void PointerWin::OnFollowTick() {
-    FollowCursor();
+    const std::optional<Point> pointer = ReadPointer();
+    Place(pointer);
+    if (m_moveHook && pointer) {
+        m_moveHook->OnPollTick(*pointer != m_polled);
+        m_polled = *pointer;
+    }
     ArmFollowTimer();
 }
 

@@ -36,6 +36,7 @@ class PointerWin final : public Dialog {
     void OnBlinkTick();
     void OnClickTick();
     void OnPointerMoved();
+    static std::optional<Point> ReadPointer();
     void FollowCursor();
     void Place(const std::optional<Point>& pointer);
     bool AlreadyOnTopAt(Point at, const RECT& current) const;
@@ -52,6 +53,7 @@ class PointerWin final : public Dialog {
     ClickEffects m_effects;
     bool m_followArmed = false;
     int m_alphaShown = -1;                        // what the window has now; -1 before the first
+    Point m_polled;                               // where the follow poll last read the pointer
     MoveCoalescer m_moves;                        // filled by the hook's thread
     std::unique_ptr<PointerMoveHook> m_moveHook;  // declared after m_moves: it goes first
 };

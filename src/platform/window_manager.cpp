@@ -20,8 +20,27 @@ void KeepPixelSizeOnDpiChange(HWND dialog) {
 }
 
 namespace {
+
 HMODULE User32() { return ::GetModuleHandleW(L"user32.dll"); }
+
+// Windows 8 on: a window can be visible and yet not be drawn (DWMWA_CLOAKED). Looked up once; the
+// library stays for the process, since the mark asks on every placement.
+bool Cloaked(HWND window) {
+    using GetAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
+    static const Library dwm = LoadSystemLibrary(L"dwmapi.dll");
+    static const auto get = ProcAddress<GetAttributeFn>(dwm.get(), "DwmGetWindowAttribute");
+    constexpr DWORD kCloaked = 14;  // DWMWA_CLOAKED
+    DWORD cloaked = 0;
+    return get && SUCCEEDED(get(window, kCloaked, &cloaked, sizeof(cloaked))) && cloaked != 0;
+}
+
 }  // namespace
+
+bool NothingShownAbove(HWND window) {
+    for (HWND above = ::GetWindow(window, GW_HWNDPREV); above; above = ::GetWindow(above, GW_HWNDPREV))
+        if (::IsWindowVisible(above) && !Cloaked(above)) return false;
+    return true;
+}
 
 UINT DpiOf(HWND window) {
     using GetDpiFn = UINT(WINAPI*)(HWND);

@@ -22,3 +22,7 @@ std::optional<RECT> FrameForClient(DWORD style, DWORD exStyle, SIZE client, UINT
 
 // The font of menus at `dpi` (at the system's DPI where the system cannot say it for another).
 std::optional<LOGFONTW> MenuFont(UINT dpi);
+
+// Whether no window above `window` in the z-order can be seen: each is hidden or cloaked (a tooltip
+// that has closed, the shell's windows while they are not open, a window of another virtual desktop).
+bool NothingShownAbove(HWND window);

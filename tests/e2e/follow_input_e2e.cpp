@@ -73,6 +73,31 @@ E2E_PLACEMENT(InputMovesArePlacedWellBeforeThePollWould) {
     CHECK(app.Close());
 }
 
+// The end of a fast sweep is placed from its input too, not left to the poll: the last of two moves 3 ms
+// apart (a 333 Hz sweep) must be placed in well under half the time that a warp right after a
+// placement takes, in the same rounds.
+E2E_PLACEMENT(TheLastMoveOfAFastSweepIsPlacedWellBeforeThePollWould) {
+    Glimmora app(PreparedFolder(L"sweep", "SIZE=1\r\n"));
+    HWND mark = StartWithMarkOn(app);
+    if (!CHECK(mark)) return;
+    std::vector<double> bySweepEnd, byWarp;
+    for (int i = 0; i < 25; ++i) {
+        ::Sleep(20 + (i * 37) % 10);  // a hand's pause, as above
+        const POINT from = OnScreen(0.15 + 0.018 * i, 0.15 + 0.011 * i);
+        MoveByInput(from);
+        const double sent = NowMs();
+        while (NowMs() - sent < 3) ::SwitchToThread();
+        bySweepEnd.push_back(TimeToFollow(mark, [&] { MoveByInput({from.x + 9, from.y + 5}); }));
+        const POINT warp = OnScreen(0.7 - 0.015 * i, 0.68 - 0.013 * i);
+        byWarp.push_back(TimeToFollow(mark, [&] { ::SetCursorPos(warp.x, warp.y); }));
+    }
+    const double end = Median(bySweepEnd), warp = Median(byWarp);
+    std::printf("    median to follow: a sweep's last move %.2f ms, warps %.2f ms\n", end, warp);
+    CHECK(std::count(bySweepEnd.begin(), bySweepEnd.end(), -1.0) + std::count(byWarp.begin(), byWarp.end(), -1.0) == 0);
+    CHECK(end >= 0 && end < warp / 2);
+    CHECK(app.Close());
+}
+
 // The input path keeps the poll's rules: hidden over the main window, directly below a sibling tool's
 // window, and a burst of moves placed where the last one went.
 E2E_PLACEMENT(InputMovesKeepThePlacementRules) {

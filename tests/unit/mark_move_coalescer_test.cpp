@@ -3,6 +3,7 @@
 #include <chrono>
 #include <thread>
 
+#include "mark/hook_watch.h"
 #include "mark/move_coalescer.h"
 
 TEST(MoveCoalescer, ABurstWakesOnceAndIsPlacedAtItsNewestPosition) {
@@ -48,13 +49,31 @@ TEST(MoveCoalescer, TheLastMoveIsNeverLost) {
     }
 }
 
-// A move after a pause wakes the mark's thread at once; a 1000 Hz sweep wakes it once per gap.
-TEST(WakePacer, PausedMovesWakeAtOnceAndASweepAtTheGapsPace) {
-    WakePacer pacer(8000);
-    EXPECT_TRUE(pacer.OnMove(1'000'000));
-    int wakes = 1;
-    for (std::int64_t t = 1'001'000; t <= 1'100'000; t += 1000) wakes += pacer.OnMove(t);
-    EXPECT_GE(wakes, 12);
-    EXPECT_LE(wakes, 13) << "101 moves in 100 ms";
-    EXPECT_TRUE(pacer.OnMove(1'150'000)) << "after a pause, at once again";
+// The watch over the input hook, tick by tick of the follow poll.
+TEST(HookWatch, AHookSilentWhileThePointerKeepsMovingIsInstalledAgainEachTimeLessEagerly) {
+    HookWatch watch;
+    auto quietMovingTicks = [&](int ticks) {
+        int installs = 0;
+        for (int i = 0; i < ticks; ++i) installs += watch.OnPollTick(true, false);
+        return installs;
+    };
+    EXPECT_EQ(quietMovingTicks(4), 0);
+    EXPECT_TRUE(watch.OnPollTick(true, false)) << "the fifth tick in a row";
+    EXPECT_EQ(quietMovingTicks(9), 0) << "then twice as patient: moves no hook reports look the same";
+    EXPECT_TRUE(watch.OnPollTick(true, false));
+
+    EXPECT_FALSE(watch.OnPollTick(true, true)) << "the hook reports again";
+    EXPECT_EQ(quietMovingTicks(5), 1) << "and is trusted again from the start";
+
+    // A tick without a move breaks the row; a still pointer says nothing about the hook.
+    EXPECT_EQ(quietMovingTicks(9), 0);
+    EXPECT_FALSE(watch.OnPollTick(false, false));
+    EXPECT_EQ(quietMovingTicks(9), 0);
+    EXPECT_EQ(quietMovingTicks(1), 1);
+
+    // Warps that no hook ever sees wake it at most every 640 ticks in the end.
+    int installs = 0;
+    for (int i = 0; i < 20000; ++i) installs += watch.OnPollTick(true, false);
+    EXPECT_GE(installs, 20000 / 640 - 1);
+    EXPECT_LE(installs, 20000 / 640 + 6);
 }

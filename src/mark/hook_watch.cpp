@@ -1,0 +1,27 @@
+#include "mark/hook_watch.h"
+
+namespace {
+// Five ticks of the poll: 50 ms of moving that the hook did not report.
+constexpr int kFirstPatience = 5;
+// Moves that no hook ever reports (another program's SetCursorPos) look the same: each install that
+// brings nothing doubles the patience, up to about six seconds between installs.
+constexpr int kMostPatience = 640;
+}  // namespace
+
+HookWatch::HookWatch() noexcept : m_patience(kFirstPatience) {}
+
+bool HookWatch::OnPollTick(bool pointerMoved, bool hookSawMoves) noexcept {
+    if (hookSawMoves) {
+        m_quietTicks = 0;
+        m_patience = kFirstPatience;
+        return false;
+    }
+    if (!pointerMoved) {
+        m_quietTicks = 0;
+        return false;
+    }
+    if (++m_quietTicks < m_patience) return false;
+    m_quietTicks = 0;
+    m_patience = m_patience * 2 > kMostPatience ? kMostPatience : m_patience * 2;
+    return true;
+}
