@@ -42,15 +42,19 @@ int IntSetting(const char* name, int fallback) {
     return text.empty() ? fallback : std::atoi(text.c_str());
 }
 
-bool Process::Start(const std::wstring& exe, const std::wstring& folder, const std::wstring& arguments) {
+bool Process::Start(const std::wstring& exe, const std::wstring& folder, const std::wstring& arguments, HANDLE output) {
     std::wstring commandLine = L"\"" + exe + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
     STARTUPINFOW si{};
     si.cb = sizeof(si);
+    if (output) {
+        si.dwFlags = STARTF_USESTDHANDLES;
+        si.hStdOutput = si.hStdError = output;
+    }
     PROCESS_INFORMATION pi{};
-    // Nothing inherited: a program left running must not hold the script's output open.
-    if (::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
-                         &pi)) {
+    // Nothing inherited unless asked: a program left running must not hold the script's output open.
+    if (::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, output ? TRUE : FALSE, 0, nullptr,
+                         folder.c_str(), &si, &pi)) {
         m_process = pi.hProcess;
         m_pid = pi.dwProcessId;
         ::CloseHandle(pi.hThread);
@@ -105,10 +109,10 @@ HWND MainWindow(DWORD pid) { return TopLevelTitled(pid, L"Glimmora", true); }
 
 HWND Panel(HWND mainWindow) { return ::FindWindowExW(mainWindow, nullptr, L"#32770", nullptr); }
 
-HWND StartWithMarkOn(Kind kind, Process& process, const std::string& keys) {
+HWND StartWithMarkOn(Kind kind, Process& process, const std::string& keys, HANDLE output) {
     const std::wstring exe = kind == Kind::Glimmora ? PrepareGlimmora(keys) : FloorExe();
     const std::wstring folder = exe.substr(0, exe.rfind(L'\\'));
-    if (!process.Start(exe, folder, kind == Kind::EventFloor ? L"--events" : L"")) return nullptr;
+    if (!process.Start(exe, folder, kind == Kind::EventFloor ? L"--events" : L"", output)) return nullptr;
     if (kind == Kind::Glimmora) {
         HWND main = nullptr;
         if (!e2e::WaitFor([&] { return (main = MainWindow(process.Pid())) != nullptr; }, 10000)) return nullptr;

@@ -24,7 +24,9 @@ class Process {
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
 
-    bool Start(const std::wstring& exe, const std::wstring& folder, const std::wstring& arguments = L"");
+    // `output`, when given, takes the program's standard output and error (it must be inheritable).
+    bool Start(const std::wstring& exe, const std::wstring& folder, const std::wstring& arguments = L"",
+               HANDLE output = nullptr);
     bool Started() const { return m_process != nullptr; }
     HANDLE Handle() const { return m_process; }
     DWORD Pid() const { return m_pid; }
@@ -49,6 +51,6 @@ HWND Panel(HWND mainWindow);
 
 // Starts the program with its mark on: a floor shows it at once, Glimmora after its ON button.
 // Null when the mark did not show.
-HWND StartWithMarkOn(Kind kind, Process& process, const std::string& keys);
+HWND StartWithMarkOn(Kind kind, Process& process, const std::string& keys, HANDLE output = nullptr);
 
 }  // namespace bench
