@@ -1,5 +1,7 @@
 // The mark follows the pointer's input as it arrives, by the same rules as its poll.
 #include <algorithm>
+#include <cstdio>
+#include <functional>
 #include <vector>
 
 #include "harness.h"
@@ -23,8 +25,8 @@ POINT PointerNow() {
 
 // Milliseconds from just before `move` until the mark is centred where the pointer now is, away from
 // where it was; -1 if that never comes.
-template <typename Move>
-double TimeToFollow(HWND mark, Move move) {
+using Move = std::function<void()>;
+double TimeToFollow(HWND mark, const Move& move) {
     const POINT before = PointerNow();
     const double start = NowMs();
     move();
@@ -43,59 +45,55 @@ double Median(std::vector<double> v) {
 
 HWND StartWithMarkOn(Glimmora& app) { return SwitchMarkOnAt(app, OnScreen(0.25, 0.3)); }
 
-}  // namespace
-
-// Input moves are placed as they arrive. The follow poll is due a full interval after each placement, so
-// a move made right after one waits that whole interval for the poll: as a SetCursorPos move does, which
-// no input event announces. Each round makes an input move, then a warp as soon as the mark was seen to
-// follow it, under the same load: the input moves must be placed in well under half the time the warps
-// take.
-E2E_PLACEMENT(InputMovesArePlacedWellBeforeThePollWould) {
-    Glimmora app(PreparedFolder(L"input", "SIZE=1\r\n"));
+// The follow poll is due a full interval after each placement, so a move made right after one waits that
+// whole interval for the poll, as a SetCursorPos move does, which no input event announces. Each of 25
+// rounds, after a hand's pause, times the input move that `move(round, time)` makes, then a warp as soon
+// as the mark was seen to follow it, under the same load: the input moves must be placed in well under
+// half the time the warps take.
+void CheckPlacedWellBeforeThePoll(const wchar_t* tag, const char* what,
+                                  const std::function<void(int, const std::function<void(Move)>&)>& round) {
+    Glimmora app(PreparedFolder(tag, "SIZE=1\r\n"));
     HWND mark = StartWithMarkOn(app);
     if (!CHECK(mark)) return;
     std::vector<double> byInput, byWarp;
     for (int i = 0; i < 25; ++i) {
-        // A hand's pause, in which the warp before has reached the display for good: under Wine its echo
-        // could otherwise undo the input move.
+        // In the pause the warp before has reached the display for good: under Wine its echo could
+        // otherwise undo the input move.
         ::Sleep(20 + (i * 37) % 10);
-        byInput.push_back(TimeToFollow(mark, [&] { MoveByInput(OnScreen(0.15 + 0.018 * i, 0.15 + 0.011 * i)); }));
+        round(i, [&](Move move) { byInput.push_back(TimeToFollow(mark, move)); });
         const POINT warp = OnScreen(0.7 - 0.015 * i, 0.68 - 0.013 * i);
         byWarp.push_back(TimeToFollow(mark, [&] { ::SetCursorPos(warp.x, warp.y); }));
     }
     const double input = Median(byInput), warp = Median(byWarp);
     const auto never =
         std::count(byInput.begin(), byInput.end(), -1.0) + std::count(byWarp.begin(), byWarp.end(), -1.0);
-    std::printf("    median to follow: input moves %.2f ms, warps %.2f ms; %d never followed\n", input, warp,
+    std::printf("    median to follow: %s %.2f ms, warps %.2f ms; %d never followed\n", what, input, warp,
                 static_cast<int>(never));
     CHECK(never == 0);
     CHECK(input >= 0 && input < warp / 2);
     CHECK(app.Close());
 }
 
-// The end of a fast sweep is placed from its input too, not left to the poll: the last of two moves 3 ms
-// apart (a 333 Hz sweep) must be placed in well under half the time that a warp right after a
-// placement takes, in the same rounds.
+POINT RoundStart(int i) { return OnScreen(0.15 + 0.018 * i, 0.15 + 0.011 * i); }
+
+}  // namespace
+
+// Input moves are placed as they arrive, never left to the poll.
+E2E_PLACEMENT(InputMovesArePlacedWellBeforeThePollWould) {
+    CheckPlacedWellBeforeThePoll(L"input", "input moves", [](int i, const std::function<void(Move)>& timed) {
+        timed([i] { MoveByInput(RoundStart(i)); });
+    });
+}
+
+// The end of a fast sweep too: the last of two moves 3 ms apart, as a 333 Hz sweep makes them.
 E2E_PLACEMENT(TheLastMoveOfAFastSweepIsPlacedWellBeforeThePollWould) {
-    Glimmora app(PreparedFolder(L"sweep", "SIZE=1\r\n"));
-    HWND mark = StartWithMarkOn(app);
-    if (!CHECK(mark)) return;
-    std::vector<double> bySweepEnd, byWarp;
-    for (int i = 0; i < 25; ++i) {
-        ::Sleep(20 + (i * 37) % 10);  // a hand's pause, as above
-        const POINT from = OnScreen(0.15 + 0.018 * i, 0.15 + 0.011 * i);
+    CheckPlacedWellBeforeThePoll(L"sweep", "a sweep's last move", [](int i, const std::function<void(Move)>& timed) {
+        const POINT from = RoundStart(i);
         MoveByInput(from);
         const double sent = NowMs();
         while (NowMs() - sent < 3) ::SwitchToThread();
-        bySweepEnd.push_back(TimeToFollow(mark, [&] { MoveByInput({from.x + 9, from.y + 5}); }));
-        const POINT warp = OnScreen(0.7 - 0.015 * i, 0.68 - 0.013 * i);
-        byWarp.push_back(TimeToFollow(mark, [&] { ::SetCursorPos(warp.x, warp.y); }));
-    }
-    const double end = Median(bySweepEnd), warp = Median(byWarp);
-    std::printf("    median to follow: a sweep's last move %.2f ms, warps %.2f ms\n", end, warp);
-    CHECK(std::count(bySweepEnd.begin(), bySweepEnd.end(), -1.0) + std::count(byWarp.begin(), byWarp.end(), -1.0) == 0);
-    CHECK(end >= 0 && end < warp / 2);
-    CHECK(app.Close());
+        timed([from] { MoveByInput({from.x + 9, from.y + 5}); });
+    });
 }
 
 // The input path keeps the poll's rules: hidden over the main window, directly below a sibling tool's
