@@ -157,6 +157,21 @@ bool ClickShowsTheClickColour(HWND mark, Hands& hands, Hands::Input button, doub
     return clickColour;
 }
 
+// The primary button's click shows the dot and sends a ripple; the other button's grows the disc, but
+// the centre must never turn red: a click of the primary button tells how long its dot and its whole
+// ripple take on this machine now, and the other one is watched for twice that.
+void OnlyThePrimaryButtonRipples(const wchar_t* tag, Hands::Input primary, Hands::Input secondary) {
+    Glimmora app(PreparedFolder(tag, "MOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n"));
+    HWND mark = SwitchMarkOnAt(app, kAway);
+    if (!mark) return;
+    CHECK(WaitFor([&] { return Shows(mark, kMarkColour, kMarkColour); }, 3000));
+    Hands hands;
+    const double primaryClickMs = ClickSendsARipple(mark, hands, primary);
+    CHECK(!ClickShowsTheClickColour(mark, hands, secondary, 2 * primaryClickMs));
+    CHECK(Shows(mark, kMarkColour, kMarkColour));
+    CHECK(app.Close());
+}
+
 }  // namespace
 
 E2E_PLACEMENT(LeftButtonShowsTheDotGrowsTheDiscAndReleaseSendsARipple) {
@@ -187,38 +202,15 @@ E2E_PLACEMENT(LeftButtonShowsTheDotGrowsTheDiscAndReleaseSendsARipple) {
 }
 
 E2E_PLACEMENT(RightButtonGrowsTheDiscButStartsNoRipple) {
-    const std::wstring folder =
-        PreparedFolder(L"right", "MOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
-    ::SetCursorPos(kAway.x, kAway.y);
-    Glimmora app(folder);
-    HWND mark = SwitchMarkOnAt(app, kAway);
-    if (!mark) return;
-    CHECK(WaitFor([&] { return Shows(mark, kMarkColour, kMarkColour); }, 3000));
-
-    // The centre must never turn red. A left click in the same run tells how long its dot and its whole
-    // ripple take on this machine now; the right click is watched for twice that.
-    Hands hands;
-    const double leftClickMs = ClickSendsARipple(mark, hands, Hands::kLeft);
-    CHECK(!ClickShowsTheClickColour(mark, hands, Hands::kRight, 2 * leftClickMs));
-    CHECK(Shows(mark, kMarkColour, kMarkColour));
-    CHECK(app.Close());
+    OnlyThePrimaryButtonRipples(L"right", Hands::kLeft, Hands::kRight);
 }
 
 // With the buttons swapped, the primary button is the right one: it is the one that clicks, so it shows
 // the dot and sends the ripple, and the other one only grows the disc. Nothing else tells the mark which
 // button is the primary one: the buttons it reads are the physical ones.
 E2E_PLACEMENT(ALeftHandedPresentersPrimaryButtonSendsTheRipple) {
-    const std::wstring folder =
-        PreparedFolder(L"left-handed", "MOUSEMON=1\r\nHAMON=1\r\nSIZE=5\r\nTRANS=100\r\nCOLORCODE=0\r\n");
     SwappedButtons swapped;  // before the start: a running process may keep the setting it read first
-    Glimmora app(folder);
-    HWND mark = SwitchMarkOnAt(app, kAway);
-    if (!mark) return;
-    CHECK(WaitFor([&] { return Shows(mark, kMarkColour, kMarkColour); }, 3000));
-    Hands hands;
-    const double primaryClickMs = ClickSendsARipple(mark, hands, Hands::kRight);
-    CHECK(!ClickShowsTheClickColour(mark, hands, Hands::kLeft, 2 * primaryClickMs));
-    CHECK(app.Close());
+    OnlyThePrimaryButtonRipples(L"left-handed", Hands::kRight, Hands::kLeft);
 }
 
 E2E_PLACEMENT(RingTurnsToTheClickColourWhileAButtonIsHeld) {
