@@ -5,10 +5,11 @@
 #include "platform/window_manager.h"
 #include "res/resource.h"
 
-CGlimmoraDlg::CGlimmoraDlg(const std::wstring& executableDirectory)
+CGlimmoraDlg::CGlimmoraDlg(const std::wstring& executableDirectory, std::optional<MarkCommand> startCommand)
     : Dialog(GLM_IDD_MAIN),
       m_icon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(GLM_IDI_APP))),
-      m_panel(executableDirectory) {
+      m_panel(executableDirectory),
+      m_startCommand(startCommand) {
     SetApplicationMainDialog(this);
 }
 
@@ -41,6 +42,10 @@ BOOL CGlimmoraDlg::OnInitDialog() {
     const Point at = CentredOffset({client.right - client.left, client.bottom - client.top}, panelSize);
     ::MoveWindow(m_panel.Hwnd(), at.x, at.y, panelSize.cx, panelSize.cy, TRUE);
     ::ShowWindow(m_panel.Hwnd(), SW_SHOW);
+
+    // Queued now, and carried out by the modal loop once the window is shown, as every command is; a
+    // message box of the panel's start (the hot key taken) has been closed by then.
+    if (m_startCommand) m_panel.TakeCommand(*m_startCommand);
     return TRUE;
 }
 

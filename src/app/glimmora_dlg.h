@@ -2,14 +2,18 @@
 // The main window: hosts the control panel, the About item and the application icon.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "panel/control_dlg.h"
+#include "panel/mark_command.h"
 #include "platform/dialog.h"
 
 class CGlimmoraDlg final : public Dialog {
   public:
-    explicit CGlimmoraDlg(const std::wstring& executableDirectory);
+    // `startCommand`: what the command line asked for, carried out once the window is shown.
+    explicit CGlimmoraDlg(const std::wstring& executableDirectory,
+                          std::optional<MarkCommand> startCommand = std::nullopt);
 
     bool PreTranslateMessage(MSG& msg) override;
 
@@ -22,4 +26,5 @@ class CGlimmoraDlg final : public Dialog {
 
     HICON m_icon;  // a shared resource icon: the system keeps it
     ControlDlg m_panel;
+    std::optional<MarkCommand> m_startCommand;
 };
