@@ -10,6 +10,7 @@
 
 #include "app/executable_directory.h"
 #include "app/glimmora_dlg.h"
+#include "app/hand_over.h"
 #include "app/launch_command.h"
 #include "platform/handles.h"
 #include "platform/module_path.h"
@@ -19,6 +20,9 @@ namespace {
 constexpr wchar_t kMutexName[] = L"__GLIMMORA_BRINDLECOVE__";
 constexpr wchar_t kAlreadyRunning[] = L"     Glimmoraは既に起動されています.     ";
 constexpr wchar_t kAlreadyRunningCaption[] = L"２重起動";
+
+// A command that could not be carried out; every other start ends with 0.
+constexpr int kCommandNotCarriedOut = 1;
 
 // As CommandLineToArgvW splits it, quotes removed.
 struct CommandLine {
@@ -44,10 +48,13 @@ int CGlimmoraApp::InitInstance() {
 
     // Never closed: the name exists exactly as long as this process.
     HANDLE mutex = ::CreateMutexW(nullptr, TRUE, kMutexName);
-    if (!mutex) return 0;
+    if (!mutex) return command ? kCommandNotCarriedOut : 0;
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        const KernelHandle theirs(mutex);  // our handle to the running instance's name
+        // A command goes to the running instance without a word: it comes from a remote, a script or a
+        // shortcut, with nobody at the screen to close a box.
+        if (command) return HandToRunningInstance(*command) ? 0 : kCommandNotCarriedOut;
         ::MessageBoxW(nullptr, kAlreadyRunning, kAlreadyRunningCaption, MB_OK);
-        ::CloseHandle(mutex);
         return 0;
     }
 

@@ -1,6 +1,8 @@
 #include "app/glimmora_dlg.h"
 
 #include "app/about_dlg.h"
+#include "app/hand_over.h"
+#include "app/hand_over_message.h"
 #include "app/main_window_layout.h"
 #include "platform/window_manager.h"
 #include "res/resource.h"
@@ -46,8 +48,28 @@ BOOL CGlimmoraDlg::OnInitDialog() {
     // Queued now, and carried out by the modal loop once the window is shown, as every command is; a
     // message box of the panel's start (the hot key taken) has been closed by then.
     if (m_startCommand) m_panel.TakeCommand(*m_startCommand);
+    m_takesCommands = true;
     return TRUE;
 }
+
+bool CGlimmoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (const UINT handOver = HandOverMessage(); handOver != 0 && message == handOver) {
+        result = TakeHandedCommand(wParam);
+        return true;
+    }
+    return Dialog::WindowProc(message, wParam, lParam, result);
+}
+
+// A start that found us running hands its command over; it learns only whether we took it. Before our
+// initialisation has ended, and once the window goes, nothing is taken, so that start ends with a
+// failure rather than a command lost.
+LRESULT CGlimmoraDlg::TakeHandedCommand(WPARAM wParam) {
+    const std::optional<MarkCommand> command = MarkCommandFrom(wParam);
+    if (!command || !m_takesCommands) return 0;
+    return m_panel.TakeCommand(*command) ? kCommandTaken : 0;
+}
+
+void CGlimmoraDlg::OnDestroy() { m_takesCommands = false; }
 
 bool CGlimmoraDlg::OnSysCommand(WPARAM command, LPARAM) {
     if (!IsAboutCommand(static_cast<unsigned>(command))) return false;

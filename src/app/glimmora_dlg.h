@@ -19,6 +19,9 @@ class CGlimmoraDlg final : public Dialog {
 
   private:
     BOOL OnInitDialog() override;
+    bool WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void OnDestroy() override;
+    LRESULT TakeHandedCommand(WPARAM wParam);
     bool OnSysCommand(WPARAM command, LPARAM) override;
     bool OnPaint() override;
     HCURSOR OnQueryDragIcon() override;
@@ -27,4 +30,5 @@ class CGlimmoraDlg final : public Dialog {
     HICON m_icon;  // a shared resource icon: the system keeps it
     ControlDlg m_panel;
     std::optional<MarkCommand> m_startCommand;
+    bool m_takesCommands = false;  // from the end of the initialisation until the window goes
 };
