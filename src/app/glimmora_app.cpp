@@ -6,9 +6,12 @@
 #include <shellapi.h>
 
 #include <string>
+#include <vector>
 
 #include "app/executable_directory.h"
 #include "app/glimmora_dlg.h"
+#include "app/hand_over.h"
+#include "app/launch_command.h"
 #include "platform/handles.h"
 #include "platform/module_path.h"
 
@@ -18,21 +21,40 @@ constexpr wchar_t kMutexName[] = L"__GLIMMORA_BRINDLECOVE__";
 constexpr wchar_t kAlreadyRunning[] = L"     Glimmoraは既に起動されています.     ";
 constexpr wchar_t kAlreadyRunningCaption[] = L"２重起動";
 
-std::wstring FirstArgument() {
+// A command that could not be carried out; every other start ends with 0.
+constexpr int kCommandNotCarriedOut = 1;
+
+// As CommandLineToArgvW splits it, quotes removed.
+struct CommandLine {
+    std::wstring program;                 // the first argument
+    std::vector<std::wstring> arguments;  // those after it
+};
+
+CommandLine SplitCommandLine() {
     int count = 0;
     LocalMemory<LPWSTR> argv(::CommandLineToArgvW(::GetCommandLineW(), &count));
-    return argv && count > 0 ? std::wstring(argv.get()[0]) : std::wstring();
+    CommandLine split;
+    if (!argv || count < 1) return split;
+    split.program = argv.get()[0];
+    split.arguments.assign(argv.get() + 1, argv.get() + count);
+    return split;
 }
 
 }  // namespace
 
 int CGlimmoraApp::InitInstance() {
+    const CommandLine commandLine = SplitCommandLine();
+    const std::optional<MarkCommand> command = LaunchCommandFrom(commandLine.arguments);
+
     // Never closed: the name exists exactly as long as this process.
     HANDLE mutex = ::CreateMutexW(nullptr, TRUE, kMutexName);
-    if (!mutex) return 0;
+    if (!mutex) return command ? kCommandNotCarriedOut : 0;
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        const KernelHandle theirs(mutex);  // our handle to the running instance's name
+        // A command goes to the running instance without a word: it comes from a remote, a script or a
+        // shortcut, with nobody at the screen to close a box.
+        if (command) return HandToRunningInstance(*command) ? 0 : kCommandNotCarriedOut;
         ::MessageBoxW(nullptr, kAlreadyRunning, kAlreadyRunningCaption, MB_OK);
-        ::CloseHandle(mutex);
         return 0;
     }
 
@@ -44,10 +66,10 @@ int CGlimmoraApp::InitInstance() {
     // Restarted by the system after an update; there is nothing to recover, so no recovery callback.
     ::RegisterApplicationRestart(nullptr, 0);
 
-    const std::wstring directory = ExecutableDirectory(FirstArgument(), ModulePath());
+    const std::wstring directory = ExecutableDirectory(commandLine.program, ModulePath());
     ::SetCurrentDirectoryW(directory.c_str());
 
-    CGlimmoraDlg mainWindow(directory);
+    CGlimmoraDlg mainWindow(directory, command);
     mainWindow.DoModal();
     return 0;
 }

@@ -1,14 +1,17 @@
 #include "app/glimmora_dlg.h"
 
 #include "app/about_dlg.h"
+#include "app/hand_over.h"
+#include "app/hand_over_message.h"
 #include "app/main_window_layout.h"
 #include "platform/window_manager.h"
 #include "res/resource.h"
 
-CGlimmoraDlg::CGlimmoraDlg(const std::wstring& executableDirectory)
+CGlimmoraDlg::CGlimmoraDlg(const std::wstring& executableDirectory, std::optional<MarkCommand> startCommand)
     : Dialog(GLM_IDD_MAIN),
       m_icon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(GLM_IDI_APP))),
-      m_panel(executableDirectory) {
+      m_panel(executableDirectory),
+      m_startCommand(startCommand) {
     SetApplicationMainDialog(this);
 }
 
@@ -45,6 +48,11 @@ BOOL CGlimmoraDlg::OnInitDialog() {
     ::MoveWindow(m_panel.Hwnd(), at.x, at.y, panelSize.cx, panelSize.cy, TRUE);
     ::ShowWindow(m_panel.Hwnd(), SW_SHOW);
     m_clientSize = {client.right - client.left, client.bottom - client.top};
+
+    // Queued now, and carried out by the modal loop once the window is shown, as every command is; a
+    // message box of the panel's start (the hot key taken) has been closed by then.
+    if (m_startCommand) m_panel.TakeCommand(*m_startCommand);
+    m_takesCommands = true;
     return TRUE;
 }
 
@@ -52,6 +60,10 @@ BOOL CGlimmoraDlg::OnInitDialog() {
 // manager's rescaling off, not the window: the client area would shrink and clip the panel. The frame
 // is made to fit the same client area at the new scale, where the system suggests.
 bool CGlimmoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (const UINT handOver = HandOverMessage(); handOver != 0 && message == handOver) {
+        result = TakeHandedCommand(wParam);
+        return true;
+    }
     if (message == WM_DPICHANGED && m_clientSize.cx > 0) {
         const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
         const auto style = static_cast<DWORD>(::GetWindowLongPtrW(m_hwnd, GWL_STYLE));
@@ -66,6 +78,17 @@ bool CGlimmoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     }
     return Dialog::WindowProc(message, wParam, lParam, result);
 }
+
+// A start that found us running hands its command over; it learns only whether we took it. Before our
+// initialisation has ended, and once the window goes, nothing is taken, so that start ends with a
+// failure rather than a command lost.
+LRESULT CGlimmoraDlg::TakeHandedCommand(WPARAM wParam) {
+    const std::optional<MarkCommand> command = MarkCommandFrom(wParam);
+    if (!command || !m_takesCommands) return 0;
+    return m_panel.TakeCommand(*command) ? kCommandTaken : 0;
+}
+
+void CGlimmoraDlg::OnDestroy() { m_takesCommands = false; }
 
 bool CGlimmoraDlg::OnSysCommand(WPARAM command, LPARAM) {
     if (!IsAboutCommand(static_cast<unsigned>(command))) return false;

@@ -17,6 +17,8 @@ namespace {
 
 constexpr COLORREF kPanelBackground = RGB(200, 200, 200);
 constexpr int kToggleHotKeyId = 114;
+// Posted to the panel itself with a MarkCommand in wParam (see TakeCommand).
+constexpr UINT kCommandArrived = WM_APP + 2;
 constexpr wchar_t kRegisterFailedAtStart[] = L"ホットキーの登録が失敗しました.他のキーに変更してください.";
 constexpr wchar_t kRegisterFailedAfterChange[] = L"ホットキーの登録が重複しています.他のキーに変更してください ";
 
@@ -65,13 +67,30 @@ void ControlDlg::DoDataExchange(DataExchange& dx) { DdxCheck(dx, GLM_IDC_ONOFF, 
 bool ControlDlg::PreTranslateMessage(MSG& msg) { return msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE; }
 
 bool ControlDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message == WM_HOTKEY && wParam == kToggleHotKeyId) {
-        m_onFlag = !m_onFlag;
-        UpdateData(false);
-        UpdateData(true);
-        SwitchStep();
+    if (message == WM_HOTKEY && wParam == kToggleHotKeyId) SwitchAsHotKey();
+    if (message == kCommandArrived) {
+        // Anyone may post to our window: only the three commands do anything.
+        if (const auto command = MarkCommandFrom(wParam); command && CommandSwitches(*command, m_onFlag != 0))
+            SwitchAsHotKey();
+        result = 0;
+        return true;
     }
     return Dialog::WindowProc(message, wParam, lParam, result);
+}
+
+void ControlDlg::SwitchAsHotKey() {
+    m_onFlag = !m_onFlag;
+    UpdateData(false);
+    UpdateData(true);
+    SwitchStep();
+}
+
+// Posted, like WM_HOTKEY, rather than carried out at once: the command then reaches the panel in the
+// same order and through the same loops as the hot key, never halfway through another handler of ours
+// (a message sent by another process is taken wherever this thread waits for messages, as it may inside
+// a message box or a SendMessage to another thread).
+bool ControlDlg::TakeCommand(MarkCommand command) {
+    return m_hwnd && ::PostMessageW(m_hwnd, kCommandArrived, static_cast<WPARAM>(command), 0);
 }
 
 bool ControlDlg::OnCommand(WORD id, WORD code, HWND control) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "panel/mark_command.h"
 #include "panel/panel_button.h"
 #include "panel/switch_step.h"
 #include "platform/dialog.h"
@@ -24,6 +25,10 @@ class ControlDlg final : public Dialog {
     void DestroyMark();       // does nothing while none exists
     void RecreateMarkIfOn();  // after a dialog that took the mark down
 
+    // Queues a command from outside, to be carried out by whichever message loop runs, as the toggle
+    // hot key is; false when the panel can take nothing (no window, or its queue refused it).
+    bool TakeCommand(MarkCommand command);
+
   private:
     BOOL OnInitDialog() override;
     void DoDataExchange(DataExchange& dx) override;
@@ -34,6 +39,7 @@ class ControlDlg final : public Dialog {
 
     void OnBnClickedOnOff();
     void OnBnClickedProperties();
+    void SwitchAsHotKey();
     void CreateMark();  // does nothing while an mark exists
     void SwitchStep();
     void ShowSwitchOutcome(const SwitchOutcome& outcome);
