@@ -7,7 +7,7 @@
 #include "mark/mark_params.h"
 
 struct BlinkState {
-    int level = 255;    // alpha last shown by the blink
+    int level = 255;  // alpha last shown by the blink
     bool rising = true;
 };
 

@@ -3,10 +3,10 @@
 #include <cstdint>
 
 // The four keyboard messages a low-level keyboard hook sees.
-constexpr std::uint32_t kKeyDownMessage = 0x100;     // WM_KEYDOWN
-constexpr std::uint32_t kKeyUpMessage = 0x101;       // WM_KEYUP
-constexpr std::uint32_t kSysKeyDownMessage = 0x104;  // WM_SYSKEYDOWN
-constexpr std::uint32_t kSysKeyUpMessage = 0x105;    // WM_SYSKEYUP
+constexpr std::uint32_t kKeyDownMessage = 0x100;       // WM_KEYDOWN
+constexpr std::uint32_t kKeyUpMessage = 0x101;         // WM_KEYUP
+constexpr std::uint32_t kSysKeyDownMessage = 0x104;    // WM_SYSKEYDOWN
+constexpr std::uint32_t kSysKeyUpMessage = 0x105;      // WM_SYSKEYUP
 constexpr std::uint32_t kFirstPrivateMessage = 0x400;  // WM_USER
 
 constexpr std::uint32_t kFieldKeyDown = kFirstPrivateMessage + kKeyDownMessage;  // also for WM_SYSKEYDOWN
