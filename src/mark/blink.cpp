@@ -3,16 +3,13 @@
 #include "base/virtual_keys.h"
 
 namespace {
-constexpr int kRising = 1;
-constexpr int kFalling = 0;
-
 bool TriggerHeld(int trigger, bool ctrlHeld, bool altHeld) {
     switch (trigger) {
-        case 0:
+        case kBlinkAlways:
             return true;
-        case 1:
+        case kBlinkWhileCtrl:
             return ctrlHeld;
-        case 2:
+        case kBlinkWhileAlt:
             return altHeld;
         default:
             return false;  // an unknown trigger never blinks
@@ -31,23 +28,23 @@ std::uint8_t BlinkStep(BlinkState& state, std::uint8_t alpha, int trigger, int p
     int step = alpha / divisor;
     if (step == 0) step = 1;
 
-    if (state.direction == kRising) {
+    if (state.rising) {
         state.level += step;
         if (state.level < alpha) return static_cast<std::uint8_t>(state.level);
         state.level = alpha;
-        state.direction = kFalling;
+        state.rising = false;
         return alpha;
     }
     state.level -= step;
     if (state.level >= 0) return static_cast<std::uint8_t>(state.level);
     state.level = 0;
-    state.direction = kRising;
+    state.rising = true;
     return 0;
 }
 
 std::optional<std::uint8_t> BlinkTick(BlinkState& state, const MarkParams& params, KeyPoll& keys) {
-    if (params.blinkEnabled == 0) return std::nullopt;
-    const bool ctrlHeld = params.blinkTrigger == 1 && KeyHeld(keys, vk::kControl);
-    const bool altHeld = params.blinkTrigger == 2 && KeyHeld(keys, vk::kMenu);
+    if (!params.blinkEnabled) return std::nullopt;
+    const bool ctrlHeld = params.blinkTrigger == kBlinkWhileCtrl && KeyHeld(keys, vk::kControl);
+    const bool altHeld = params.blinkTrigger == kBlinkWhileAlt && KeyHeld(keys, vk::kMenu);
     return BlinkStep(state, params.alpha, params.blinkTrigger, params.blinkPeriod, ctrlHeld, altHeld);
 }

@@ -7,8 +7,8 @@
 #include "mark/mark_params.h"
 
 struct BlinkState {
-    int level = 255;    // alpha last shown by the blink
-    int direction = 1;  // 1 rising, 0 falling
+    int level = 255;  // alpha last shown by the blink
+    bool rising = true;
 };
 
 // One blink tick; returns the alpha to show (SetLayeredWindowAttributes with LWA_ALPHA).
@@ -16,5 +16,5 @@ struct BlinkState {
 std::uint8_t BlinkStep(BlinkState& state, std::uint8_t alpha, int trigger, int period, bool ctrlHeld, bool altHeld);
 
 // The blink tick as the mark runs it: nothing while blink is off; otherwise queries the trigger's key
-// only (Ctrl for trigger 1, Alt for 2, none else) and steps.
+// only (Ctrl or Alt, or none) and steps.
 std::optional<std::uint8_t> BlinkTick(BlinkState& state, const MarkParams& params, KeyPoll& keys);

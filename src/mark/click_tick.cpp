@@ -10,9 +10,9 @@ bool EitherButtonPressed(KeyPoll& keys) {
     return left || right;
 }
 // Only the exact shape values run effects; other ring values (from an edited profile) run none.
-bool RippleOn(const MarkParams& p) { return p.rippleEnabled != 0 && p.shape == kCircleShape; }
-bool GrowOn(const MarkParams& p) { return p.clickMonitor != 0 && p.shape == kCircleShape; }
-bool ColourSwapOn(const MarkParams& p) { return p.clickMonitor != 0 && p.shape == kRingShape; }
+bool RippleOn(const MarkParams& p) { return p.rippleEnabled && p.shape == kCircleShape; }
+bool GrowOn(const MarkParams& p) { return p.clickMonitor && p.shape == kCircleShape; }
+bool ColourSwapOn(const MarkParams& p) { return p.clickMonitor && p.shape == kRingShape; }
 }  // namespace
 
 bool ClickEffectsOn(const MarkParams& params) { return RippleOn(params) || GrowOn(params) || ColourSwapOn(params); }

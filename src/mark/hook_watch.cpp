@@ -1,10 +1,10 @@
 #include "mark/hook_watch.h"
 
 namespace {
-// Five ticks of the poll: 50 ms of moving that the hook did not report.
+// Ticks of the poll with the pointer moving and the hook silent before the hook is installed again.
 constexpr int kFirstPatience = 5;
 // Moves that no hook ever reports (another program's SetCursorPos) look the same: each install that
-// brings nothing doubles the patience, up to about six seconds between installs.
+// brings nothing doubles the patience, up to this.
 constexpr int kMostPatience = 640;
 }  // namespace
 

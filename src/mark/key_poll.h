@@ -2,8 +2,11 @@
 // The effects poll the mouse buttons and the trigger keys instead of receiving input messages.
 #include <cstdint>
 
-// One query of the asynchronous key state, as GetAsyncKeyState answers it: bit 15 set while the key
-// is down, bit 0 set if it was pressed since the previous query (reported to one query only).
+// The bits of one GetAsyncKeyState answer; the second is reported to one query only.
+constexpr std::uint16_t kKeyDownNow = 0x8000;
+constexpr std::uint16_t kKeyPressedSinceLastQuery = 0x0001;
+
+// One query of the asynchronous key state, as GetAsyncKeyState answers it.
 class KeyPoll {
   public:
     virtual ~KeyPoll() = default;
@@ -26,5 +29,5 @@ class LogicalButtons final : public KeyPoll {
 // Down now or pressed since the previous query; one fresh query per call.
 bool ButtonPressed(KeyPoll& keys, std::uint16_t vk);
 
-// Down now (bit 15 only); one fresh query per call.
+// Down now only; one fresh query per call.
 bool KeyHeld(KeyPoll& keys, std::uint16_t vk);

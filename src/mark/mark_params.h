@@ -7,20 +7,17 @@
 #include <cstdint>
 
 #include "base/geometry.h"
+#include "settings/settings.h"
 
 struct MarkParams {
     Colour markColour;
     Colour clickColour;
     std::uint8_t alpha;
-    int shape;  // 0 circle, any other value a ring
+    int shape;  // kCircleShape, kRingShape, or another value an edited profile gave
     int sizeIndex;
-    int followInterval;  // milliseconds
-    int blinkEnabled;
-    int blinkTrigger;  // 0 always, 1 while Ctrl is held, 2 while Alt is held, others never
+    bool blinkEnabled;
+    int blinkTrigger;  // kBlinkAlways, kBlinkWhileCtrl, kBlinkWhileAlt, or another value that never blinks
     int blinkPeriod;
-    int clickMonitor;
-    int rippleEnabled;
+    bool clickMonitor;
+    bool rippleEnabled;
 };
-
-constexpr int kCircleShape = 0;
-constexpr int kRingShape = 1;

@@ -1,5 +1,5 @@
 #pragma once
-// The mark's three window timers. The follow timer's period is the follow interval.
+// The mark's window timers. The follow timer's period is the settings' follow interval.
 
 constexpr unsigned kFollowTimerId = 112;
 constexpr unsigned kBlinkTimerId = 116;

@@ -97,7 +97,7 @@ void PointerWin::SetUp() {
 
     ArmFollowTimer();
     // A timer whose effect is off would only find nothing to do, every 50 or 20 ms, for hours.
-    if (m_params.blinkEnabled != 0) ::SetTimer(m_hwnd, kBlinkTimerId, kBlinkIntervalMs, nullptr);
+    if (m_params.blinkEnabled) ::SetTimer(m_hwnd, kBlinkTimerId, kBlinkIntervalMs, nullptr);
     if (ClickEffectsOn(m_params)) ::SetTimer(m_hwnd, kClickTimerId, kClickIntervalMs, nullptr);
 
     // Vista and 7 only: keep the mark above the flipped windows of the Flip3D task view.
@@ -234,7 +234,7 @@ void PointerWin::OnClickTick() {
 // Setting the timer again restarts it, so the next tick comes a full interval after this placement.
 // Should that fail, the next tick of any timer tries again.
 void PointerWin::ArmFollowTimer() {
-    m_followArmed = ::SetTimer(m_hwnd, kFollowTimerId, static_cast<UINT>(m_params.followInterval), nullptr) != 0;
+    m_followArmed = ::SetTimer(m_hwnd, kFollowTimerId, static_cast<UINT>(Settings::followInterval), nullptr) != 0;
 }
 
 bool PointerWin::OnPaint() {

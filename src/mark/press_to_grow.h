@@ -3,7 +3,7 @@
 #include "base/geometry.h"
 
 struct GrowState {
-    int grown = 0;    // 0 normal size, 1 enlarged
+    bool grown = false;
     Size remembered;  // size before enlarging, restored when shrinking
 };
 

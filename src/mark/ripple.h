@@ -1,10 +1,17 @@
 #pragma once
 // The ripple (circle only): a dot while the left button is held, then a ring growing outward.
 
-// -1 waiting for the left button to be released (initial), 0 idle, 1 button held (the dot),
-// 2 or more the radius step of the expanding ring.
+// The radius steps below the first ring are the ripple's phases; the paint handler reads the radius alone.
+constexpr int kRippleWaitingForRelease = -1;  // a button held when the mark starts draws nothing
+constexpr int kRippleIdle = 0;
+constexpr int kRippleDot = 1;  // the left button is held
+constexpr int kRippleFirstRing = 2;
+
+// The width and height of the figure for a radius step, the dot's included.
+constexpr int RippleDiameter(int radius) { return 2 * radius + 5; }
+
 struct RippleState {
-    int radius = -1;
+    int radius = kRippleWaitingForRelease;
 };
 
 // One click tick. `leftPressed`: the left button pressed this tick; `clientWidth`: the mark's client

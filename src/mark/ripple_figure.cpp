@@ -1,10 +1,12 @@
 #include "mark/ripple_figure.h"
 
+#include "mark/ripple.h"
+
 std::optional<RippleFigure> RippleFigureFor(int radius, Size client) {
-    if (radius <= 0) return std::nullopt;
-    const int d = 2 * radius + 5;  // 7 for the dot
+    if (radius < kRippleDot) return std::nullopt;
+    const int d = RippleDiameter(radius);
     // Truncating division, also when a shrinking window leaves the ring wider than the client.
     const int left = (client.cx - d) / 2;
     const int top = (client.cy - d) / 2;
-    return RippleFigure{{left, top, left + d, top + d}, radius == 1};
+    return RippleFigure{{left, top, left + d, top + d}, radius == kRippleDot};
 }

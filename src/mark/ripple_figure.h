@@ -11,5 +11,5 @@ struct RippleFigure {
     bool dot;      // filled with the click colour; otherwise a ring whose inside is the mark brush
 };
 
-// Nothing to draw for a radius of 0 or below. `client`: the mark's client size.
+// Nothing to draw below the dot. `client`: the mark's client size.
 std::optional<RippleFigure> RippleFigureFor(int radius, Size client);

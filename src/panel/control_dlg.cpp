@@ -115,15 +115,15 @@ void ControlDlg::OnBnClickedOnOff() {
 }
 
 void ControlDlg::SwitchStep() {
-    const MarkChange change = DecideSwitch(m_onFlag != 0, m_mark != nullptr);
+    const MarkChange change = DecideSwitch(m_onFlag, m_mark != nullptr);
     if (change == MarkChange::Create) CreateMark();
     if (change == MarkChange::Destroy) DestroyMark();
-    ShowSwitchOutcome(SwitchOutcomeFor(change, m_onFlag != 0, m_mark != nullptr));
+    ShowSwitchOutcome(SwitchOutcomeFor(change, m_onFlag, m_mark != nullptr));
 }
 
 void ControlDlg::ShowSwitchOutcome(const SwitchOutcome& outcome) {
-    if (outcome.onFlag != (m_onFlag != 0)) {
-        m_onFlag = outcome.onFlag ? TRUE : FALSE;
+    if (outcome.onFlag != m_onFlag) {
+        m_onFlag = outcome.onFlag;
         UpdateData(false);
     }
     if (outcome.buttonText) ::SetDlgItemTextW(m_hwnd, GLM_IDC_ONOFF, outcome.buttonText);

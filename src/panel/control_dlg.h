@@ -47,7 +47,7 @@ class ControlDlg final : public Dialog {
 
     std::wstring m_profilePath;
     Brush m_background;
-    int m_onFlag = FALSE;
+    bool m_onFlag = false;
     Settings m_settings;
     std::unique_ptr<PointerWin> m_mark;  // the mark, while it is shown
     PanelButton m_onOffButton;

@@ -10,11 +10,10 @@ MarkParams MarkParamsFrom(const Settings& settings) {
         .alpha = AlphaFromTransparency(settings.transparency),
         .shape = settings.shape,
         .sizeIndex = settings.sizeIndex,
-        .followInterval = settings.followInterval,
-        .blinkEnabled = settings.blinkEnabled,
+        .blinkEnabled = settings.blinkEnabled != 0,
         .blinkTrigger = settings.blinkTrigger,
         .blinkPeriod = settings.blinkPeriod,
-        .clickMonitor = settings.clickMonitor,
-        .rippleEnabled = settings.rippleEnabled,
+        .clickMonitor = settings.clickMonitor != 0,
+        .rippleEnabled = settings.rippleEnabled != 0,
     };
 }

@@ -2,7 +2,6 @@
 
 Settings AcceptedSettings(Settings edited) {
     ApplyColourCode(edited);
-    edited.followInterval = kFollowIntervalMs;
     return edited;
 }
 

@@ -37,6 +37,12 @@ void DdxCheck(DataExchange& dx, int id, int& value) {
     }
 }
 
+void DdxCheck(DataExchange& dx, int id, bool& ticked) {
+    int value = ticked ? 1 : 0;
+    DdxCheck(dx, id, value);
+    ticked = value != 0;
+}
+
 void DdxSlider(DataExchange& dx, int id, int& value) {
     HWND control = ::GetDlgItem(dx.dialog, id);
     if (!control) return;

@@ -17,6 +17,7 @@ void DdxRadio(DataExchange& dx, int firstId, int& value);
 
 // Towards the control a value outside 0..2 is first reset to 0; from it, ticked reads as 1.
 void DdxCheck(DataExchange& dx, int id, int& value);
+void DdxCheck(DataExchange& dx, int id, bool& ticked);
 
 // A trackbar's position; the trackbar clamps it into its range.
 void DdxSlider(DataExchange& dx, int id, int& value);

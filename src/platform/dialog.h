@@ -17,7 +17,6 @@ class Dialog : public Window {
     // A dialog with no parent is owned by the application's main window.
     INT_PTR DoModal();
     void EndDialog(INT_PTR result);
-    bool IsModal() const { return m_modal; }
 
     // Destroys the window; the cleanup is OnDestroy's, which runs on every way a window goes.
     BOOL DestroyWindow();

@@ -9,7 +9,6 @@ class ProfileFile final : public ProfileReader, public ProfileWriter {
     explicit ProfileFile(std::wstring path) : m_path(std::move(path)) {}
     int ReadInt(std::wstring_view section, std::wstring_view key, int fallback) const override;
     bool WriteString(std::wstring_view section, std::wstring_view key, const std::wstring& value) override;
-    const std::wstring& Path() const { return m_path; }
 
   private:
     std::wstring m_path;

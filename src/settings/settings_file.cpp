@@ -35,7 +35,6 @@ void LoadSettings(Settings& s, const ProfileReader& profile) {
     const Settings defaults;
     for (const ProfileKey& key : kProfileKeys)
         s.*key.field = key.read ? profile.ReadInt(kProfileSection, key.name, s.*key.field) : defaults.*key.field;
-    s.followInterval = kFollowIntervalMs;
 }
 
 bool SaveSettings(const Settings& s, ProfileWriter& profile) {

@@ -6,11 +6,11 @@
 inline constexpr wchar_t kProfileFileName[] = L"Glimmora.ini";
 inline constexpr wchar_t kProfileSection[] = L"SYSTEM";
 
-// Reads twelve keys over the record, each with the field's current value as its fallback.
+// Reads every key but POSCTL and KANDO over the record, each with the field's current value as its fallback.
 // Takes values as read: range limits belong to whoever uses them.
 void LoadSettings(Settings& s, const ProfileReader& profile);
 
-// Writes all fourteen keys, in their fixed order, even after a failed write.
+// Writes every key, in the table's order, even after a failed write.
 // Returns false when any write failed, so the caller can tell the user.
 bool SaveSettings(const Settings& s, ProfileWriter& profile);
 

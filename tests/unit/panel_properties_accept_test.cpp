@@ -14,7 +14,6 @@ TEST(PropertiesAccept, AllTheDialogHandsBackStandsButTheColoursAndThePace) {
     edited.sizeIndex = 5;
     edited.positionControl = 9;
     edited.sensitivity = 3;
-    edited.followInterval = 77;
     edited.blinkEnabled = 1;
     edited.blinkTrigger = 2;
     edited.blinkPeriod = 3;
@@ -26,7 +25,6 @@ TEST(PropertiesAccept, AllTheDialogHandsBackStandsButTheColoursAndThePace) {
     Settings expected = edited;
     expected.markColour = Rgb(0, 0, 255);
     expected.clickColour = Rgb(255, 255, 0);
-    expected.followInterval = 10;
     EXPECT_EQ(AcceptedSettings(edited), expected);
 
     // No colour chosen comes back as -1 and is kept (and saved) so; it shows the colours of code 0.

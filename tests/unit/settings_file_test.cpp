@@ -60,7 +60,6 @@ TEST(SettingsFile, LoadTakesValuesAsReadButNeverPositionControlOrSensitivity) {
     Settings s;
     s.positionControl = 3;
     s.sensitivity = 4;
-    s.followInterval = 77;
     LoadSettings(s, profile);
     EXPECT_EQ(s.positionControl, 0);
     EXPECT_EQ(s.sensitivity, 0);

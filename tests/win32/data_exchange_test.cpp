@@ -101,7 +101,9 @@ TEST_F(DataExchangeTest, CheckBoxResetsValuesOutsideZeroToTwoAndReadsTickedAsOne
 }
 
 TEST_F(DataExchangeTest, SliderPositionIsClampedIntoTheDefaultRange) {
-    const struct { int written, read; } cases[] = {{150, 100}, {-5, 0}, {37, 37}};
+    const struct {
+        int written, read;
+    } cases[] = {{150, 100}, {-5, 0}, {37, 37}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.written);
         int value = c.written;

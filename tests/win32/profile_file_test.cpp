@@ -25,7 +25,7 @@ std::vector<int> Fields(const Settings& s) {
             s.clickMonitor, s.rippleEnabled,  s.hotKeyEnabled, s.hotKeyCode,   s.hotKeyModifiers};
 }
 
-// The fourteen lines a save of the defaults writes, in order.
+// The lines a save of the defaults writes, in order.
 const Lines kDefaultKeys = {"COLORCODE=0",   "TRANS=50",       "SHAPE=0",     "SIZE=3",        "POSCTL=0",
                             "KANDO=0",       "RPHTOKEYFLAG=0", "RPHOTKEY=90", "RPMODIFIERS=1", "TENMETU=0",
                             "TENMETUTIME=5", "TENMETUTRIG=0",  "MOUSEMON=0",  "HAMON=0"};

@@ -359,7 +359,6 @@ TEST_F(Properties, DialogShowsTheSettingsAndOkReadsTheControlsBack) {
     in.sizeIndex = 2;  // "60px", control 1014
     in.positionControl = 9;
     in.sensitivity = 4;
-    in.followInterval = 33;
     in.hotKeyEnabled = 0;
     in.hotKeyCode = kRareKey;
     in.hotKeyModifiers = 0x4001;  // not probed while the hot key is off
