@@ -184,11 +184,14 @@ E2E_PLACEMENT(MarkHidesOverTheMainWindowAndStaysBelowVisibleSiblings) {
     CHECK(WaitFor([&] { return directlyBelow(second); }, 3000));
     ::ShowWindow(second, SW_HIDE);
     CHECK(WaitFor([&] { return directlyBelow(first); }, 3000));
+    // Both hidden: nothing that can be seen is above the mark any more (hidden windows may stay above it:
+    // placing it above those would show nothing new).
     ::ShowWindow(first, SW_HIDE);
     CHECK(WaitFor(
         [&] {
-            return ::GetWindow(mark, GW_HWNDPREV) == nullptr ||
-                   !(::GetWindowLongPtrW(::GetWindow(mark, GW_HWNDPREV), GWL_EXSTYLE) & WS_EX_TOPMOST);
+            for (HWND above = ::GetWindow(mark, GW_HWNDPREV); above; above = ::GetWindow(above, GW_HWNDPREV))
+                if (::IsWindowVisible(above)) return false;
+            return true;
         },
         3000));
     ::DestroyWindow(first);
