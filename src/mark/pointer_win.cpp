@@ -24,6 +24,18 @@ class AsyncKeyPoll final : public KeyPoll {
     std::int16_t AsyncKeyState(std::uint16_t vk) override { return ::GetAsyncKeyState(vk); }
 };
 
+// Milliseconds on the performance counter: GetTickCount moves only with the system's 15.6 ms tick.
+ULONGLONG NowMs() {
+    static const LONGLONG frequency = [] {
+        LARGE_INTEGER f{};
+        ::QueryPerformanceFrequency(&f);
+        return f.QuadPart;
+    }();
+    LARGE_INTEGER now{};
+    ::QueryPerformanceCounter(&now);
+    return static_cast<ULONGLONG>(now.QuadPart / frequency * 1000 + now.QuadPart % frequency * 1000 / frequency);
+}
+
 Region EllipticRegion(const Rect& r) { return Region(::CreateEllipticRgn(r.left, r.top, r.right, r.bottom)); }
 
 // Posted by the input hook's thread when the pointer has moved (see MoveCoalescer).
@@ -111,7 +123,7 @@ void PointerWin::SetUp() {
 // A move as input arrived: placed at once, by the same rules as the poll, at the newest position of
 // however many moves came since the last wake-up. The poll is then due a full interval later.
 void PointerWin::OnPointerMoved() {
-    Place(m_moves.Take());
+    Place(m_moves.Take(), true);
     ArmFollowTimer();
 }
 
@@ -120,11 +132,11 @@ std::optional<Point> PointerWin::ReadPointer() {
     return ::GetCursorPos(&cursor) ? std::optional<Point>(Point{cursor.x, cursor.y}) : std::nullopt;
 }
 
-void PointerWin::FollowCursor() { Place(ReadPointer()); }
+void PointerWin::FollowCursor() { Place(ReadPointer(), false); }
 
 // Runs every 10 ms for hours and on every input move: no allocation, and the sibling look-ups only
 // when the mark is shown.
-void PointerWin::Place(const std::optional<Point>& read) {
+void PointerWin::Place(const std::optional<Point>& read, bool fromInput) {
     RECT main{};
     if (HWND mainWindow = ::GetParent(m_panelWindow)) ::GetWindowRect(mainWindow, &main);
     switch (DecideFollow(read, ToRect(main))) {
@@ -139,10 +151,20 @@ void PointerWin::Place(const std::optional<Point>& read) {
     const Point p = *read;
     const RECT r = WindowRectOf(m_hwnd);
     const Size size{r.right - r.left, r.bottom - r.top};
-    HWND first = ::FindWindowW(nullptr, kFirstSiblingTitle);
-    const bool firstVisible = first && ::IsWindowVisible(first) == TRUE;
-    HWND second = ::FindWindowW(nullptr, kSecondSiblingTitle);
-    const bool secondVisible = second && ::IsWindowVisible(second) == TRUE;
+    HWND first = nullptr, second = nullptr;
+    bool firstVisible = false, secondVisible = false;
+    // Input moves come far more often than the poll (a 1000 Hz mouse), and the two title look-ups are
+    // the dearest part of a placement. When one within the last follow interval found neither sibling
+    // shown, that answer stands for an input move, as it would until the poll's next tick; the poll
+    // always looks anew, and so does every placement while a sibling is shown.
+    const ULONGLONG now = NowMs();
+    if (!fromInput || now - m_noSiblingSeenMs >= static_cast<ULONGLONG>(Settings::followInterval)) {
+        first = ::FindWindowW(nullptr, kFirstSiblingTitle);
+        firstVisible = first && ::IsWindowVisible(first) == TRUE;
+        second = ::FindWindowW(nullptr, kSecondSiblingTitle);
+        secondVisible = second && ::IsWindowVisible(second) == TRUE;
+        m_noSiblingSeenMs = firstVisible || secondVisible ? 0 : now;
+    }
     HWND after = HWND_TOPMOST;
     switch (InsertAfter(firstVisible, secondVisible)) {
         case ZOrder::Topmost:
@@ -193,7 +215,7 @@ void PointerWin::OnTimer(UINT_PTR id) {
 // The poll also keeps watch over the input hook, which the system may have removed without a word.
 void PointerWin::OnFollowTick() {
     const std::optional<Point> pointer = ReadPointer();
-    Place(pointer);
+    Place(pointer, false);
     if (m_moveHook && pointer) {
         m_moveHook->OnPollTick(*pointer != m_polled);
         m_polled = *pointer;

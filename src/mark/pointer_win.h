@@ -38,7 +38,7 @@ class PointerWin final : public Dialog {
     void OnPointerMoved();
     static std::optional<Point> ReadPointer();
     void FollowCursor();
-    void Place(const std::optional<Point>& pointer);
+    void Place(const std::optional<Point>& pointer, bool fromInput);
     bool AlreadyOnTopAt(Point at, const RECT& current) const;
     void ArmFollowTimer();
     void SetAlpha(std::uint8_t alpha);
@@ -54,6 +54,7 @@ class PointerWin final : public Dialog {
     bool m_followArmed = false;
     int m_alphaShown = -1;                        // what the window has now; -1 before the first
     Point m_polled;                               // where the follow poll last read the pointer
+    ULONGLONG m_noSiblingSeenMs = 0;              // when a look-up last found neither sibling shown
     MoveCoalescer m_moves;                        // filled by the hook's thread
     std::unique_ptr<PointerMoveHook> m_moveHook;  // declared after m_moves: it goes first
 };
