@@ -123,7 +123,11 @@ E2E_ON_REQUEST(SoakEveryEffect) {
     if (!CHECK(app.MainWindow())) return;
     PressButton(app.Panel(), GLM_IDC_ONOFF);
     HWND mark = nullptr;
-    auto markShown = [&] { return (mark = app.Mark()) && ::IsWindowVisible(mark); };
+    bool fresh = false;  // a new mark, not yet seen blinking
+    auto markShown = [&] {
+        fresh = (mark = app.Mark()) && ::IsWindowVisible(mark);
+        return fresh;
+    };
     if (!CHECK(WaitFor(markShown))) return;
 
     int rounds = 0, stuck = 0, unseen = 0, blinks = 0, switches = 0, rebuilds = 0;
@@ -145,6 +149,19 @@ E2E_ON_REQUEST(SoakEveryEffect) {
             report(what);
         }
     };
+    // The blink, while Ctrl is held, and steady again after.
+    auto blink = [&] {
+        SendInputs({KeyEvent(VK_CONTROL, false)});
+        const bool blinked = WaitFor([&] { return MarkAlpha(mark) < 200; }, kAnswerMs);
+        SendInputs({KeyEvent(VK_CONTROL, true)});
+        blinks += blinked;
+        if (!blinked) {
+            ++unseen;
+            report("no blink while Ctrl was held");
+        }
+        expect([&] { return MarkAlpha(mark) == 255; }, "the alpha did not come back after Ctrl");
+        fresh = false;
+    };
 
     std::vector<Sample> samples;
     const ULONGLONG start = ::GetTickCount64();
@@ -158,6 +175,11 @@ E2E_ON_REQUEST(SoakEveryEffect) {
     std::size_t baseline = 0;  // the index of that sample
     double nextSample = 0, nextSwitch = kWarmUpSwitchSeconds;
     while (elapsed() < seconds) {
+        // A new mark takes a button pressed before its first click tick for one held when it started, and
+        // shows no click colour for it until it is released, as designed; the first press could come that
+        // soon after the mark is shown. Its blink ticks later (every 50 ms against 20): seen first, it
+        // puts the press after that tick.
+        if (fresh) blink();
         const POINT p = PathPoint(rounds);
         follow(p);
         const bool left = rounds % 3 != 2;
@@ -173,17 +195,7 @@ E2E_ON_REQUEST(SoakEveryEffect) {
         else
             expect([&] { return MarkWidth(mark) == kDiameter; }, "the disc did not shrink after the release");
 
-        if (rounds % 10 == 9) {  // the blink, while Ctrl is held, and steady again after
-            SendInputs({KeyEvent(VK_CONTROL, false)});
-            const bool blinked = WaitFor([&] { return MarkAlpha(mark) < 200; }, kAnswerMs);
-            SendInputs({KeyEvent(VK_CONTROL, true)});
-            blinks += blinked;
-            if (!blinked) {
-                ++unseen;
-                report("no blink while Ctrl was held");
-            }
-            expect([&] { return MarkAlpha(mark) == 255; }, "the alpha did not come back after Ctrl");
-        }
+        if (rounds % 10 == 9) blink();
         ++rounds;
 
         if (elapsed() >= nextSample || (!warmedUp && switches >= kWarmUpSwitches)) {
@@ -228,6 +240,9 @@ E2E_ON_REQUEST(SoakEveryEffect) {
                 PressButton(dialog, IDOK);
                 expect([&] { return !::IsWindow(dialog); }, "the properties dialog did not close");
                 expect(markShown, "the mark did not come back after the properties dialog");
+                // The main window is in front again; its process lets go of a Ctrl held before it has read
+                // that, and the new mark's blink holds Ctrl.
+                SettleFocusChange();
                 ++rebuilds;
             }
         }
