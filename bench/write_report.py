@@ -347,34 +347,33 @@ NOTES_ALWAYS = """## What the mark leaves out, and why that changes nothing that
 NOTES_SHORT = {
     "cpu:effects": """**CPU with every effect on.** The floor does only the placement. With every effect on,
 Glimmora does the effects' defined work on top of it: 20 blink steps a second, each a new alpha that the
-compositor draws; 50 click ticks a second, each polling the mouse buttons with `GetAsyncKeyState`
-(a Wine server request whenever its cache is stale); and for each click a grow and a shrink of the
-mark (a new window region and a move each time) and a ripple of about 35 repaints of the whole mark.
-None of that can go without changing what the user sees, and the floor, by definition, shows none of
-it; the still and moving scenarios, where Glimmora too does only the placement, are the like-for-like
-comparison. With the ratio this close to the limit, the runs above show how much it moves from run to
-run.""",
+compositor draws; 50 click ticks a second, each polling the mouse buttons with `GetAsyncKeyState`; and
+for each click a grow and a shrink of the mark and a ripple of about 35 repaints of the whole mark.""",
     "cpu:still": """**CPU with the pointer still.** Each tick still does the two `FindWindowW` look-ups of the
 sibling tools' windows (each walks every top-level window, and under Wine asks the Wine server for the
-title of every window of another process) and re-arms the follow timer with `KillTimer`/`SetTimer`;
-both are the program's defined behaviour, and the floor does neither.""",
-    "cpu:moving": """**CPU with the pointer moving.** Besides the move that the floor makes too, each tick does
-the two `FindWindowW` look-ups of the sibling tools' windows and re-arms the follow timer; both are the
-program's defined behaviour, and the floor does neither.""",
-    "latency:warp": """**Follow latency of a warp.** Glimmora re-arms its follow timer after each placement, as it is
-defined to, so its ticks come one interval after the previous placement ends: 10 ms, plus the
-placement itself (a cursor read, the two sibling look-ups, the move), plus the Wine server's rounding
-of timer expiries up to whole milliseconds: a little over 11 ms here. The floor's periodic timer keeps
-a steady 10 ms beat. A move that comes just after a tick therefore waits longer for Glimmora than for
-the floor, by the difference of the two periods; a periodic timer would change the defined
-behaviour.""",
-    "latency:input": """**Follow latency of an input move.** A mark placed only from its poll timer follows a
-`SendInput` move as it follows a warp, at the poll's pace: compare the floor's column. The event floor
-shows what re-centring on each move seen by a low-level mouse hook gives under Wine on this machine; the
-aim is to come within 1 ms of it.""",
-    "cpu:moving1000": """**CPU with the pointer moving at 1000 Hz.** Each move is a Wine server request, and
-each one that a program sees costs it a wake-up; the achieved rates under the CPU table say how many
-moves each side was sent, and the event floor's column what following every move costs a bare mark.""",
+title of every window of another process) and re-arms the follow timer; both are the program's
+defined behaviour, and the floor does neither.""",
+    "cpu:moving": """**CPU with the pointer moving at 100 Hz.** Besides the moves that the event floor makes
+too, Glimmora's poll still runs between them with its two sibling look-ups, and each move crosses from
+the hook's thread to the mark's thread with a posted message.""",
+    "cpu:moving1000": """**CPU with the pointer moving at 1000 Hz.** Glimmora places as often as the event floor
+(each move that comes while none is on its way), so the extra is per placement: the move crosses from
+the hook's own thread to the mark's thread (a posted message, a wake-up of each thread under Wine's
+server), where the event floor's hook runs on the thread that places. That crossing is the price of a
+system pointer that never waits for the mark's painting and timers, which a hook on the mark's thread
+would make it do. Meeting 1.1x would take placing less often than the moves come (a pace tied to the
+screen's refresh, which brings back the wait at a sweep's end) or the hook on the mark's thread.""",
+    "latency:warp": """**Follow latency of a warp.** A warp calls no hook, so only the poll places it, as before;
+the floor's own p99 moved with this run's machine (compare its column with the runs before), and the
+ratio of Glimmora's p99 to the floor's is as before (1.2). Glimmora re-arms its follow timer after each
+placement, as it is defined to, so its ticks come one interval after the previous placement ends;
+the floor's periodic timer keeps a steady 10 ms beat.""",
+    "latency:input": """**Follow latency of an input move, p99.** The medians are within the aim; the slowest
+moves are those that come while the placement of the move before is still under way (Wine reports
+some relative moves as two events, 0.1 ms apart): the newest position then waits for that placement
+to end, about a placement's time (1.5 to 2 ms under Wine) more than the event floor, which re-centres
+inside its hook's call. One placement on its way at a time is what keeps the mark's thread from
+falling behind a fast mouse; the tail is the cost of never queueing a second.""",
     "startup": """**Start-up.** Under Wine the time to the first window is mostly the start of a Wine
 process (loader, `ntdll`, the Wine server connection, the X connection), which the floor pays too;
 compare the two columns.""",
