@@ -85,13 +85,14 @@ E2E_PLACEMENT(InputMovesArePlacedWellBeforeThePollWould) {
     });
 }
 
-// The end of a fast sweep too: the last of two moves 3 ms apart, as a 333 Hz sweep makes them.
+// The end of a fast sweep too: the last of two moves 5 ms apart, as a 200 Hz sweep makes them (closer
+// than a screen frame, so a mark paced to the screen would leave it to the poll).
 E2E_PLACEMENT(TheLastMoveOfAFastSweepIsPlacedWellBeforeThePollWould) {
     CheckPlacedWellBeforeThePoll(L"sweep", "a sweep's last move", [](int i, const std::function<void(Move)>& timed) {
         const POINT from = RoundStart(i);
         MoveByInput(from);
         const double sent = NowMs();
-        while (NowMs() - sent < 3) ::SwitchToThread();
+        while (NowMs() - sent < 5) ::SwitchToThread();
         timed([from] { MoveByInput({from.x + 9, from.y + 5}); });
     });
 }
